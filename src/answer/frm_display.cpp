@@ -1,0 +1,60 @@
+#include "answer/frm_display.h"
+
+#include "answer/answer.h"
+#include "answer/frm_main.h"
+#include "answer/site_links.h"
+#include "ui_frm_display.h"
+
+#include <QShortcut>
+
+namespace velmoor {
+
+FrmDisplay::FrmDisplay(Services &services, Forms &forms)
+    : m_ui(std::make_unique<Ui::FrmDisplay>()), m_forms(forms), m_help(services.opener)
+{
+    m_ui->setupUi(this);
+    setFont(formFont());
+    setWindowIcon(applicationIcon());
+    fixClientSize(*this, {578, 378});
+    m_ui->Label2->adjustSize();
+
+    connectSiteLinks(this, *m_ui, m_help);
+    connect(m_ui->cmdOK, &QPushButton::clicked, this, &FrmDisplay::cmdOK_Click);
+    connect(m_ui->mnuFileBack, &QAction::triggered, this, &FrmDisplay::cmdOK_Click);
+    connect(m_ui->cmdExit, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_ui->mnuExit, &QAction::triggered, this, &QWidget::close);
+    // "Exit" is the window's cancel button.
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, m_ui->cmdExit, &QPushButton::click);
+    m_ui->cmdOK->setFocus();
+}
+
+FrmDisplay::~FrmDisplay() = default;
+
+void FrmDisplay::presentAnswer(qint16 answer)
+{
+    const bool yes = answer == kYes;
+    m_ui->picResult->setStyleSheet(yes ? QStringLiteral("background: rgb(255, 255, 255);")
+                                       : QStringLiteral("background: rgb(0, 0, 0);"));
+    m_ui->lblAnswer->setText(yes ? QStringLiteral("Yes") : QStringLiteral("No"));
+    m_ui->lblAnswer->adjustSize(); // grows to the right; the left edge stays
+}
+
+void FrmDisplay::Form_Unload()
+{
+    m_forms.show(FormId::ExitScreen);
+    m_forms.hide(FormId::Startup);
+}
+
+void FrmDisplay::cmdOK_Click()
+{
+    Forms &forms = m_forms; // this window is gone after the unload below
+    if (auto *main = forms.window<FrmMain>(FormId::Main))
+        main->resumeAsking();
+    forms.unload(FormId::Display);
+    forms.show(FormId::Main);
+    forms.hide(FormId::Startup);
+    forms.hide(FormId::ExitScreen);
+}
+
+} // namespace velmoor

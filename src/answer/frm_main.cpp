@@ -1,0 +1,128 @@
+#include "answer/frm_main.h"
+
+#include "answer/frm_display.h"
+#include "answer/site_links.h"
+#include "ui_frm_main.h"
+
+#include <QPointer>
+
+namespace velmoor {
+
+FrmMain::FrmMain(Services &services, Forms &forms, qint16 &intAnswer)
+    : m_ui(std::make_unique<Ui::FrmMain>()), m_services(services), m_forms(forms),
+      m_intAnswer(intAnswer), m_help(services.opener)
+{
+    m_ui->setupUi(this);
+    setFont(formFont());
+    setWindowIcon(applicationIcon());
+    m_dots = {m_ui->shp1, m_ui->shp2, m_ui->shp3, m_ui->shp4};
+    fixClientSize(*this, {518, 355});
+
+    connectSiteLinks(this, *m_ui, m_help);
+    connect(m_ui->Label2, &ClickLabel::clicked, this, [this] { m_help.OpenFullyBrandedPage(); });
+    connect(m_ui->mnuExit, &QAction::triggered, this, &QWidget::close);
+    connect(m_ui->cmdNext, &QPushButton::clicked, this, &FrmMain::cmdNext_Click);
+    m_ui->Label2->adjustSize();
+    m_ui->txtQuestion->setFocus();
+
+    // Precise timers started in this order: when both fall due, Timer1 is handled first
+    // and Timer2 last, so the squares really go dark every other second.
+    Timer1.setTimerType(Qt::PreciseTimer);
+    Timer2.setTimerType(Qt::PreciseTimer);
+    Timer1.setInterval(1000);
+    Timer2.setInterval(2000);
+    connect(&Timer1, &QTimer::timeout, this, &FrmMain::Timer1_Timer);
+    connect(&Timer2, &QTimer::timeout, this, &FrmMain::Timer2_Timer);
+    Timer1.start();
+    Timer2.start();
+}
+
+FrmMain::~FrmMain() = default;
+
+void FrmMain::Form_Unload()
+{
+    m_forms.show(FormId::ExitScreen);
+    m_forms.hide(FormId::Startup);
+}
+
+void FrmMain::setCobrandInFront(bool cobrand)
+{
+    m_ui->lblCobrand->setVisible(cobrand);
+    m_ui->lblFullBrand->setVisible(!cobrand);
+}
+
+void FrmMain::resumeAsking()
+{
+    Timer1.start();
+    Timer2.start();
+    for (QWidget *dot : m_dots)
+        dot->hide();
+}
+
+bool FrmMain::ValidateQuestion()
+{
+    if (!m_ui->txtQuestion->toPlainText().isEmpty())
+        return true;
+    QPointer<FrmMain> self(this);
+    m_services.boxes.show(QStringLiteral("Plese Enter Your Question"), MsgIcon::Information,
+                          MsgButtons::Ok);
+    if (self)
+        m_ui->txtQuestion->setFocus();
+    return false;
+}
+
+void FrmMain::cmdNext_Click()
+{
+    if (!ValidateQuestion())
+        return;
+    // The wait keeps the event loop running: this window may be closed, or the whole
+    // program ended, before the sequence comes back from a pause.
+    QPointer<FrmMain> self(this);
+    Forms &forms = m_forms;
+    runAnswerSequence(*this, [self, &forms] { return self && forms.isLoaded(FormId::Main); },
+                      m_services.random, m_services.pause, m_intAnswer);
+}
+
+void FrmMain::Timer1_Timer()
+{
+    m_ui->picBlack->show();
+    m_ui->picWhite->show();
+}
+
+void FrmMain::Timer2_Timer()
+{
+    m_ui->picBlack->hide();
+    m_ui->picWhite->hide();
+}
+
+void FrmMain::stopTimers()
+{
+    Timer1.stop();
+    Timer2.stop();
+}
+
+void FrmMain::setWaitPanelVisible(bool visible)
+{
+    m_ui->picMessage->setVisible(visible);
+}
+
+void FrmMain::showDot(int index)
+{
+    m_dots.at(static_cast<std::size_t>(index - 1))->show();
+}
+
+void FrmMain::presentAnswer(qint16 answer)
+{
+    if (auto *display = m_forms.window<FrmDisplay>(FormId::Display))
+        display->presentAnswer(answer);
+}
+
+void FrmMain::swapToResult()
+{
+    m_forms.hide(FormId::Main);
+    m_forms.hide(FormId::Startup);
+    m_forms.hide(FormId::ExitScreen);
+    m_forms.show(FormId::Display);
+}
+
+} // namespace velmoor

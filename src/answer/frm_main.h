@@ -1,0 +1,59 @@
+#pragma once
+// frmMain, the question window.
+
+#include "answer/answer.h"
+#include "platform/forms.h"
+#include "site/mod_help.h"
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include <array>
+#include <memory>
+
+namespace Ui {
+class FrmMain;
+}
+
+namespace velmoor {
+
+class FrmMain : public QMainWindow, public FormHooks, private AnswerSequenceView {
+    Q_OBJECT
+public:
+    FrmMain(Services &services, Forms &forms, qint16 &intAnswer);
+    ~FrmMain() override;
+
+    void Form_Unload() override;
+
+    // The blinking squares: Timer1 shows them, Timer2 hides them.
+    QTimer Timer1;
+    QTimer Timer2;
+
+    // Shows the co-brand offer or the fully-branded offer in the bottom strip.
+    void setCobrandInFront(bool cobrand);
+    // Back from the result window: squares blinking again, wait panel emptied.
+    void resumeAsking();
+
+    Ui::FrmMain &ui() { return *m_ui; }
+
+private:
+    void cmdNext_Click();
+    bool ValidateQuestion();
+    void Timer1_Timer();
+    void Timer2_Timer();
+
+    void stopTimers() override;
+    void setWaitPanelVisible(bool visible) override;
+    void showDot(int index) override;
+    void presentAnswer(qint16 answer) override;
+    void swapToResult() override;
+
+    std::unique_ptr<Ui::FrmMain> m_ui;
+    Services &m_services;
+    Forms &m_forms;
+    qint16 &m_intAnswer;
+    ModHelp m_help;
+    std::array<QWidget *, 4> m_dots{};
+};
+
+} // namespace velmoor

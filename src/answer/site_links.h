@@ -1,0 +1,34 @@
+#pragma once
+// The links and menu commands the question and result windows share.
+
+#include "platform/gui_platform.h"
+#include "site/frm_about.h"
+#include "site/mod_help.h"
+
+#include <QAction>
+
+namespace velmoor {
+
+template <typename Ui> void connectSiteLinks(QObject *owner, Ui &ui, const ModHelp &help)
+{
+    const auto link = [&](auto *sender, auto signal, void (ModHelp::*open)() const) {
+        QObject::connect(sender, signal, owner, [&help, open] { (help.*open)(); });
+    };
+    link(ui.mnuOnline, &QAction::triggered, &ModHelp::OpenHelpWebPage);
+    link(ui.mnuVisit, &QAction::triggered, &ModHelp::OpenHomePage);
+    link(ui.mnuUpdate, &QAction::triggered, &ModHelp::OpenDownloadWebPage);
+    link(ui.mnuDonate, &QAction::triggered, &ModHelp::OpenDonatePage);
+    link(ui.mkmoney, &QAction::triggered, &ModHelp::OpenFullyBrandedPage);
+    link(ui.Label61, &ClickLabel::clicked, &ModHelp::OpenHomePage);
+    link(ui.lblCobrand, &ClickLabel::clicked, &ModHelp::OpenCoBrandPage);
+    link(ui.lblFullBrand, &ClickLabel::clicked, &ModHelp::OpenFullyBrandedPage);
+    QObject::connect(ui.mnuAbout, &QAction::triggered, owner, [&help] { FrmAbout::showModal(help); });
+
+    // "Make Money Online" stays out of sight; its command is wired all the same.
+    ui.mkmoney->setVisible(false);
+    ui.Label61->setText(promo::forumStrip());
+    ui.lblCobrand->setText(labelText(promo::kCobrand));
+    ui.lblFullBrand->setText(promo::kFullBrand);
+}
+
+} // namespace velmoor

@@ -1,0 +1,46 @@
+#pragma once
+// frmExitScreen: shown topmost when a main window closes; its E&xit ends the program.
+
+#include "platform/forms.h"
+#include "platform/platform.h"
+
+#include <QWidget>
+
+#include <array>
+#include <memory>
+
+namespace Ui {
+class FrmExitScreen;
+}
+
+namespace velmoor {
+
+class ReferralPanel;
+class WindowRegistry;
+
+// The appeals, one of which is drawn when the screen loads, and the family paragraph.
+QString appealText(int index); // 0 to 3
+int appealIndex(float r);
+QString familyText();
+
+class FrmExitScreen : public QWidget, public FormHooks {
+    Q_OBJECT
+public:
+    FrmExitScreen(Services &services, WindowRegistry &registry);
+    ~FrmExitScreen() override;
+
+    void Form_Load() override;
+    void Form_Unload() override;
+
+    Ui::FrmExitScreen &ui() { return *m_ui; }
+
+private:
+    void Check1_Click();
+
+    std::unique_ptr<Ui::FrmExitScreen> m_ui;
+    Services &m_services;
+    WindowRegistry &m_registry;
+    std::unique_ptr<ReferralPanel> m_referral;
+};
+
+} // namespace velmoor

@@ -1,0 +1,63 @@
+#include "app/frm_startup.h"
+
+#include "answer/frm_main.h"
+#include "app/promo.h"
+#include "app/window_registry.h"
+#include "platform/gui_platform.h"
+#include "site/update_reminder.h"
+
+namespace velmoor {
+
+FrmStartup::FrmStartup(Services &services, WindowRegistry &registry)
+    : m_services(services), m_registry(registry)
+{
+    setObjectName(QStringLiteral("frmStartup"));
+    setWindowTitle(kWindowCaption);
+    setWindowIcon(IMGIcon(1));
+}
+
+QIcon FrmStartup::IMGIcon(int index) const
+{
+    return index == 1 ? applicationIcon() : QIcon();
+}
+
+void FrmStartup::Form_Load()
+{
+    if (m_services.instance.PrevInstance()) {
+        m_services.boxes.show(QStringLiteral("Application is already running"),
+                              MsgIcon::Information, MsgButtons::Ok);
+        m_registry.EndProgram();
+        return;
+    }
+    m_services.random.Randomize();
+    UpdateReminderRun(m_services.settings, m_services.clock, m_services.boxes, m_registry.help)
+        .UpdateReminder();
+    m_registry.show(FormId::Main);
+    hide();
+    CoBrand_Randomize();
+}
+
+void FrmStartup::Form_Unload()
+{
+    m_registry.EndProgram();
+}
+
+void FrmStartup::CoBrand_Randomize()
+{
+    intCoBrandRandomNumber = coBrandDraw(m_services.random.next());
+    auto *main = m_registry.window<FrmMain>(FormId::Main);
+    if (!main)
+        return;
+    switch (promoFront(intCoBrandRandomNumber)) {
+    case PromoFront::Cobrand:
+        main->setCobrandInFront(true);
+        break;
+    case PromoFront::FullBrand:
+        main->setCobrandInFront(false);
+        break;
+    case PromoFront::AsDesigned:
+        break;
+    }
+}
+
+} // namespace velmoor

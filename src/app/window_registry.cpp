@@ -1,0 +1,127 @@
+#include "app/window_registry.h"
+
+#include "answer/frm_display.h"
+#include "answer/frm_main.h"
+#include "app/frm_exit_screen.h"
+#include "app/frm_startup.h"
+
+#include <QEvent>
+
+namespace velmoor {
+
+WindowRegistry::WindowRegistry(Services &services, std::function<void()> endProcess)
+    : help(services.opener), modTellAFriend(help, services.boxes), m_services(services),
+      m_endProcess(std::move(endProcess))
+{
+}
+
+WindowRegistry::~WindowRegistry()
+{
+    // Windows unloaded just before the end may still wait for their deferred deletion.
+    for (const QPointer<QWidget> &window : m_unloaded)
+        delete window.data();
+    for (const Entry &entry : m_loaded)
+        delete entry.window.data();
+}
+
+QWidget *WindowRegistry::create(FormId id)
+{
+    switch (id) {
+    case FormId::Startup:
+        return new FrmStartup(m_services, *this);
+    case FormId::Main:
+        return new FrmMain(m_services, *this, intAnswer);
+    case FormId::Display:
+        return new FrmDisplay(m_services, *this);
+    case FormId::ExitScreen:
+        return new FrmExitScreen(m_services, *this);
+    }
+    return nullptr;
+}
+
+const WindowRegistry::Entry *WindowRegistry::find(FormId id) const
+{
+    for (const Entry &entry : m_loaded)
+        if (entry.id == id && entry.window)
+            return &entry;
+    return nullptr;
+}
+
+QWidget *WindowRegistry::load(FormId id)
+{
+    if (m_ending)
+        return nullptr;
+    if (const Entry *entry = find(id))
+        return entry->window;
+    QPointer<QWidget> window = create(id);
+    m_loaded.push_back({id, window});
+    window->installEventFilter(this);
+    if (auto *hooks = dynamic_cast<FormHooks *>(window.data()))
+        hooks->Form_Load();
+    return m_ending ? nullptr : window.data();
+}
+
+void WindowRegistry::show(FormId id)
+{
+    if (QWidget *window = load(id))
+        window->show();
+}
+
+void WindowRegistry::hide(FormId id)
+{
+    if (QWidget *window = load(id))
+        window->hide();
+}
+
+bool WindowRegistry::isLoaded(FormId id) const
+{
+    return find(id) != nullptr;
+}
+
+void WindowRegistry::unload(FormId id)
+{
+    const auto it = std::find_if(m_loaded.begin(), m_loaded.end(),
+                                 [id](const Entry &entry) { return entry.id == id; });
+    if (it == m_loaded.end())
+        return;
+    const QPointer<QWidget> window = it->window;
+    m_loaded.erase(it); // before the closing behaviour, so that it runs once
+    if (!window)
+        return;
+    if (auto *hooks = dynamic_cast<FormHooks *>(window.data()))
+        hooks->Form_Unload();
+    if (!window)
+        return;
+    window->removeEventFilter(this);
+    window->hide();
+    // The window may be inside one of its own handlers (a button that closes it), so it is
+    // destroyed once control is back in the event loop; until then this registry owns it.
+    std::erase_if(m_unloaded, [](const QPointer<QWidget> &gone) { return gone.isNull(); });
+    m_unloaded.push_back(window);
+    window->deleteLater();
+}
+
+void WindowRegistry::EndProgram()
+{
+    if (m_ending)
+        return;
+    m_ending = true;
+    while (!m_loaded.empty())
+        unload(m_loaded.front().id);
+    m_endProcess();
+}
+
+bool WindowRegistry::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Close) {
+        for (const Entry &entry : m_loaded) {
+            if (entry.window == watched) {
+                unload(entry.id); // the close box: closing behaviour, then gone
+                return true;
+            }
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace velmoor

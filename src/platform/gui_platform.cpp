@@ -1,0 +1,100 @@
+#include "platform/gui_platform.h"
+
+#include <QDesktopServices>
+#include <QFont>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLayout>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QUrl>
+
+namespace velmoor {
+
+void DesktopPageOpener::open(const QString &address)
+{
+    // Addresses are built already encoded; tolerant parsing keeps them as they are.
+    QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
+}
+
+MsgAnswer QtMessageBoxes::show(const QString &text, MsgIcon icon, MsgButtons buttons,
+                               const QString &title)
+{
+    // A lone carriage return is this program's line break in a message.
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    QMessageBox box(icon == MsgIcon::Critical ? QMessageBox::Critical : QMessageBox::Information,
+                    title.isEmpty() ? kAppTitle : title, shown,
+                    buttons == MsgButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
+                                                 : QMessageBox::Ok);
+    box.setWindowIcon(applicationIcon());
+    box.setTextFormat(Qt::PlainText);
+    const int result = box.exec();
+    if (buttons == MsgButtons::Ok)
+        return MsgAnswer::Ok;
+    return result == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
+}
+
+void showTopmostWithoutActivating(QWidget &window)
+{
+    window.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    window.setAttribute(Qt::WA_ShowWithoutActivating, true);
+    window.show();
+}
+
+QIcon applicationIcon()
+{
+    return QIcon(QStringLiteral(":/velmoor/icon.png"));
+}
+
+void installFontSubstitutes()
+{
+    const QStringList sans{QStringLiteral("DejaVu Sans"), QStringLiteral("Bitstream Vera Sans")};
+    QFont::insertSubstitutions(QStringLiteral("Verdana"), sans);
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), sans);
+}
+
+QFont formFont()
+{
+    QFont font(QStringLiteral("Verdana"));
+    font.setPointSizeF(8.25);
+    return font;
+}
+
+void fixClientSize(QWidget &window, QSize client)
+{
+    if (auto *mainWindow = qobject_cast<QMainWindow *>(&window)) {
+        mainWindow->centralWidget()->setFixedSize(client);
+        mainWindow->layout()->setSizeConstraint(QLayout::SetFixedSize);
+        mainWindow->adjustSize();
+    } else {
+        window.setFixedSize(client);
+    }
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        QRect frame(QPoint(), window.size());
+        frame.moveCenter(screen->availableGeometry().center());
+        window.move(frame.topLeft());
+    }
+}
+
+QString labelText(const QString &caption)
+{
+    QString shown = caption;
+    return shown.replace(QStringLiteral("&&"), QStringLiteral("&"));
+}
+
+ClickLabel::ClickLabel(QWidget *parent) : QLabel(parent)
+{
+    setCursor(Qt::PointingHandCursor);
+}
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+    QLabel::mouseReleaseEvent(event);
+}
+
+} // namespace velmoor

@@ -1,0 +1,57 @@
+#pragma once
+// Qt Widgets implementations of the platform interfaces, and the few widget helpers the
+// windows of every subsystem share.
+
+#include "platform/platform.h"
+
+#include <QLabel>
+
+class QWidget;
+
+namespace velmoor {
+
+// QDesktopServices: the default browser, via xdg-open on Linux. Never a shell string.
+class DesktopPageOpener : public PageOpener {
+public:
+    void open(const QString &address) override;
+};
+
+class QtMessageBoxes : public MessageBoxes {
+public:
+    MsgAnswer show(const QString &text, MsgIcon icon, MsgButtons buttons,
+                   const QString &title = QString()) override;
+};
+
+// Shows the window above all others without taking the focus from the active window.
+void showTopmostWithoutActivating(QWidget &window);
+
+// The icon every window of the program carries.
+QIcon applicationIcon();
+
+// Maps the faces the windows were designed with onto installed, metric-close ones.
+void installFontSubstitutes();
+
+// The windows' default face: Verdana 8.25 pt.
+QFont formFont();
+
+// Makes the window fixed-size with this client area (below any menu bar) and centres it
+// on the screen.
+void fixClientSize(QWidget &window, QSize client);
+
+// A caption written with the doubled ampersand, as a label without a buddy must show it.
+QString labelText(const QString &caption);
+
+// A label that acts as a link: hand pointer, clicked() on a click inside it.
+class ClickLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit ClickLabel(QWidget *parent = nullptr);
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+};
+
+} // namespace velmoor

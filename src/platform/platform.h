@@ -1,0 +1,90 @@
+#pragma once
+// The ground floor: everything the program asks of the desktop goes through one of these
+// small interfaces. Logic and windows above call them; qt_platform.h implements them with
+// Qt (settings file, lock file, clock, generator, event-loop pause) and gui_platform.h
+// with Qt Widgets (browser, message boxes); tests swap in the doubles of tests/platform.
+// Nothing here knows about a window of the program.
+
+#include <QDate>
+#include <QString>
+
+#include <optional>
+
+namespace velmoor {
+
+// Hands a complete page address to the desktop's default browser. Returns at once; the
+// outcome is deliberately not reported.
+class PageOpener {
+public:
+    virtual ~PageOpener() = default;
+    virtual void open(const QString &address) = 0;
+};
+
+// The per-user settings store. A missing value reads as "".
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+    // nullopt when the store itself cannot be read.
+    virtual std::optional<QString> read(const QString &section, const QString &key) = 0;
+    // false when the value may not have reached the store.
+    virtual bool write(const QString &section, const QString &key, const QString &value) = 0;
+};
+
+// Whether another copy of the program is running for this user.
+class InstanceQuery {
+public:
+    virtual ~InstanceQuery() = default;
+    virtual bool PrevInstance() = 0;
+};
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual double secondsSinceMidnight() const = 0;
+    virtual QDate today() const = 0;
+};
+
+// The one process-wide generator.
+class RandomSource {
+public:
+    virtual ~RandomSource() = default;
+    // Reseeds from the time of day.
+    virtual void Randomize() = 0;
+    // A value r with 0 <= r < 1.
+    virtual float next() = 0;
+};
+
+enum class MsgIcon { Information, Critical };
+enum class MsgButtons { Ok, YesNo };
+enum class MsgAnswer { Ok, Yes, No };
+
+inline const QString kAppTitle = QStringLiteral("Velmoor");
+inline const QString kWindowCaption = QStringLiteral("Velmoor v1.15");
+
+// Modal message boxes. An empty title shows the application title.
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    virtual MsgAnswer show(const QString &text, MsgIcon icon, MsgButtons buttons,
+                           const QString &title = QString()) = 0;
+};
+
+// Waits whole seconds while the user interface keeps handling its events.
+class Pause {
+public:
+    virtual ~Pause() = default;
+    virtual void pause(int seconds) = 0;
+};
+
+// Everything above, as the program's windows receive it.
+struct Services {
+    PageOpener &opener;
+    SettingsStore &settings;
+    InstanceQuery &instance;
+    Clock &clock;
+    RandomSource &random;
+    MessageBoxes &boxes;
+    Pause &pause;
+};
+
+} // namespace velmoor

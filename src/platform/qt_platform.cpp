@@ -1,0 +1,125 @@
+#include "platform/qt_platform.h"
+
+#include <QDateTime>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QEventLoop>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTimer>
+
+#include <cmath>
+
+namespace velmoor {
+
+namespace {
+QString settingsFile(const QString &applicationName, QString folder)
+{
+    if (folder.isEmpty())
+        folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return folder + u'/' + applicationName + u'/' + applicationName + QStringLiteral(".conf");
+}
+QString settingsKey(const QString &section, const QString &key)
+{
+    return section + u'/' + key;
+}
+} // namespace
+
+QtSettingsStore::QtSettingsStore(QString applicationName, QString folder)
+    : m_fileName(settingsFile(applicationName, std::move(folder)))
+{
+}
+
+std::optional<QString> QtSettingsStore::read(const QString &section, const QString &key)
+{
+    QSettings settings(m_fileName, QSettings::IniFormat);
+    if (settings.status() != QSettings::NoError)
+        return std::nullopt;
+    return settings.value(settingsKey(section, key), QString()).toString();
+}
+
+bool QtSettingsStore::write(const QString &section, const QString &key, const QString &value)
+{
+    QDir().mkpath(QFileInfo(m_fileName).absolutePath());
+    QSettings settings(m_fileName, QSettings::IniFormat);
+    if (settings.status() != QSettings::NoError)
+        return false; // never overwrite a store we could not read
+    settings.setValue(settingsKey(section, key), value);
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
+LockFileInstanceQuery::LockFileInstanceQuery(const QString &lockPath) : m_lock(lockPath)
+{
+    // Held for the whole run: only a dead owner makes the lock stale, never its age.
+    m_lock.setStaleLockTime(0);
+}
+
+QString LockFileInstanceQuery::defaultLockPath(const QString &applicationName)
+{
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (dir.isEmpty())
+        dir = QDir::tempPath();
+    return dir + u'/' + applicationName + QStringLiteral(".lock");
+}
+
+bool LockFileInstanceQuery::PrevInstance()
+{
+    if (!m_answer) {
+        QDir().mkpath(QFileInfo(m_lock.fileName()).absolutePath());
+        const bool locked = m_lock.tryLock(0);
+        // Only a lock held by a live copy means "running"; a folder we cannot write to
+        // must not keep the user out of the program.
+        m_answer = !locked && m_lock.error() == QLockFile::LockFailedError;
+    }
+    return *m_answer;
+}
+
+double SystemClock::secondsSinceMidnight() const
+{
+    return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+}
+
+QDate SystemClock::today() const
+{
+    return QDate::currentDate();
+}
+
+float unitFloat(std::uint32_t bits)
+{
+    return static_cast<float>(bits >> 8) * 0x1.0p-24f;
+}
+
+TimeSeededRandom::TimeSeededRandom(const Clock &clock) : m_clock(clock)
+{
+    Randomize();
+}
+
+void TimeSeededRandom::Randomize()
+{
+    const auto seed = static_cast<std::uint32_t>(std::llround(m_clock.secondsSinceMidnight() * 1000.0));
+    m_engine.seed(seed);
+}
+
+float TimeSeededRandom::next()
+{
+    return unitFloat(static_cast<std::uint32_t>(m_engine()));
+}
+
+void EventLoopPause::pause(int seconds)
+{
+    const QDeadlineTimer deadline(std::chrono::seconds(seconds), Qt::PreciseTimer);
+    while (!deadline.hasExpired()) {
+        QEventLoop loop;
+        QTimer timer;
+        timer.setTimerType(Qt::PreciseTimer);
+        timer.setSingleShot(true);
+        QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+        timer.start(std::max<qint64>(1, deadline.remainingTime()));
+        loop.exec();
+        if (timer.isActive())
+            return; // the application asked every event loop to end: stop waiting
+    }
+}
+
+} // namespace velmoor

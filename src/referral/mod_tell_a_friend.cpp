@@ -1,0 +1,91 @@
+#include "referral/mod_tell_a_friend.h"
+
+namespace velmoor {
+
+QString trimSpaces(const QString &text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text.at(begin) == u' ')
+        ++begin;
+    while (end > begin && text.at(end - 1) == u' ')
+        --end;
+    return text.mid(begin, end - begin);
+}
+
+std::optional<QString> contentOnEntry(const QString &content, const QString &prompt)
+{
+    if (trimSpaces(content) == prompt)
+        return QString();
+    return std::nullopt;
+}
+
+std::optional<QString> contentOnLeave(const QString &content, const QString &prompt)
+{
+    if (trimSpaces(content).isEmpty())
+        return prompt;
+    return std::nullopt;
+}
+
+QString encodeQueryValue(const QString &value)
+{
+    // QByteArray::toPercentEncoding keeps exactly the RFC 3986 unreserved set.
+    return QString::fromLatin1(value.toUtf8().toPercentEncoding());
+}
+
+void ModTellAFriend::cmdSubmit_Click(const ReferralFields &fields)
+{
+    strName = trimSpaces(fields.name);
+    strEmail = trimSpaces(fields.email);
+    strMessage = trimSpaces(fields.message);
+    strFriendName = trimSpaces(fields.friendName);
+    strFriendEmail = trimSpaces(fields.friendEmail);
+
+    if (strEmail == strFriendEmail)
+        return refuse(QStringLiteral("Please Enter Distinct Email Addresses"));
+    const auto proper = [](const QString &address) {
+        return address.contains(u'@') && address.contains(u'.');
+    };
+    if (!proper(strEmail) || !proper(strFriendEmail))
+        return refuse(QStringLiteral("Please Enter Proper Email Address"));
+    SubmitReferral();
+}
+
+void ModTellAFriend::SubmitReferral()
+{
+    const auto missing = [](const QString &value, const QString &prompt) {
+        return value.isEmpty() || value == prompt;
+    };
+    if (missing(strName, prompts::kName))
+        return refuse(QStringLiteral("Please Enter Your Name"));
+    if (missing(strMessage, prompts::kMessage))
+        return refuse(QStringLiteral("Please Enter Your Message"));
+    if (missing(strFriendName, prompts::kFriendName))
+        return refuse(QStringLiteral("Please Enter Your Friend's Name"));
+    strReferralURL = referralAddress();
+    OpenReferralPage();
+}
+
+void ModTellAFriend::OpenReferralPage()
+{
+    m_help.OpenPageAddress(strReferralURL);
+}
+
+QString ModTellAFriend::referralAddress() const
+{
+    // Every value is encoded: a name such as "Ann & Bob" must not split into parameters.
+    return QString::fromLatin1(pages::kReferral)
+        + QStringLiteral("&taf1=") + encodeQueryValue(strName)
+        + QStringLiteral("&taf2=") + encodeQueryValue(strEmail)
+        + QStringLiteral("&taf3=") + encodeQueryValue(strMessage)
+        + QStringLiteral("&taf4=") + encodeQueryValue(strFriendName)
+        + QStringLiteral("&taf5=") + encodeQueryValue(strFriendEmail)
+        + QStringLiteral("&taf6=") + encodeQueryValue(QString::fromLatin1(pages::kProductPage));
+}
+
+void ModTellAFriend::refuse(const QString &message)
+{
+    m_boxes.show(message, MsgIcon::Critical, MsgButtons::Ok);
+}
+
+} // namespace velmoor

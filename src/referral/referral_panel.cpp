@@ -1,0 +1,101 @@
+#include "referral/referral_panel.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+
+namespace velmoor {
+
+ReferralPanel::ReferralPanel(Fields fields, ModTellAFriend &module, MessageBoxes &boxes)
+    : m_fields(fields), m_module(module), m_boxes(boxes)
+{
+    m_fields.txtName->setText(prompts::kName);
+    m_fields.txtEmail->setText(prompts::kEmail);
+    m_fields.txtFriendName->setText(prompts::kFriendName);
+    m_fields.txtFriendEmail->setText(prompts::kFriendEmail);
+    setText(m_fields.txtMessage, prompts::kMessageInitial);
+    for (QObject *field : {static_cast<QObject *>(m_fields.txtName), static_cast<QObject *>(m_fields.txtEmail),
+                           static_cast<QObject *>(m_fields.txtFriendName),
+                           static_cast<QObject *>(m_fields.txtFriendEmail),
+                           static_cast<QObject *>(m_fields.txtMessage)})
+        field->installEventFilter(this);
+    connect(m_fields.cmdSubmit, &QPushButton::clicked, this, &ReferralPanel::cmdSubmit_Click);
+}
+
+QString ReferralPanel::messageText() const
+{
+    return m_fields.txtMessage->toPlainText().replace(u'\n', QStringLiteral("\r\n"));
+}
+
+QString ReferralPanel::text(QObject *field) const
+{
+    if (field == m_fields.txtMessage)
+        return messageText();
+    return static_cast<QLineEdit *>(field)->text();
+}
+
+void ReferralPanel::setText(QObject *field, const QString &text)
+{
+    if (field == m_fields.txtMessage) {
+        QString plain = text;
+        m_fields.txtMessage->setPlainText(plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    } else {
+        static_cast<QLineEdit *>(field)->setText(text);
+    }
+}
+
+QString ReferralPanel::promptOf(QObject *field) const
+{
+    if (field == m_fields.txtName)
+        return prompts::kName;
+    if (field == m_fields.txtEmail)
+        return prompts::kEmail;
+    if (field == m_fields.txtFriendName)
+        return prompts::kFriendName;
+    if (field == m_fields.txtFriendEmail)
+        return prompts::kFriendEmail;
+    return prompts::kMessage;
+}
+
+bool ReferralPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::FocusIn:
+    case QEvent::FocusOut: {
+        // Only moves between the screen's own controls count, not another window (or a
+        // message box) taking the focus for a while.
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+            break;
+        const auto rule = event->type() == QEvent::FocusIn ? &contentOnEntry : &contentOnLeave;
+        if (const std::optional<QString> content = rule(text(watched), promptOf(watched)))
+            setText(watched, *content);
+        break;
+    }
+    case QEvent::KeyPress: {
+        const bool emailField = watched == m_fields.txtEmail || watched == m_fields.txtFriendEmail;
+        if (emailField && static_cast<QKeyEvent *>(event)->text() == QStringLiteral(" ")) {
+            QPointer<QWidget> field = static_cast<QWidget *>(watched);
+            m_boxes.show(kNoSpaceInEmail, MsgIcon::Critical, MsgButtons::Ok);
+            if (field)
+                field->setFocus();
+            return true; // the space never reaches the field
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void ReferralPanel::cmdSubmit_Click()
+{
+    m_module.cmdSubmit_Click({m_fields.txtName->text(), m_fields.txtEmail->text(), messageText(),
+                              m_fields.txtFriendName->text(), m_fields.txtFriendEmail->text()});
+}
+
+} // namespace velmoor

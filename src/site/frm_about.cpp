@@ -1,0 +1,51 @@
+#include "site/frm_about.h"
+
+#include "platform/gui_platform.h"
+#include "ui_frm_about.h"
+
+namespace velmoor {
+
+FrmAbout::FrmAbout(const ModHelp &help) : m_ui(std::make_unique<Ui::FrmAbout>())
+{
+    m_ui->setupUi(this);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                   | Qt::WindowCloseButtonHint);
+    setWindowModality(Qt::ApplicationModal);
+    setFont(formFont());
+    setWindowIcon(applicationIcon());
+    fixClientSize(*this, {401, 273});
+
+    m_ui->picIcon->setPixmap(applicationIcon().pixmap(32, 32));
+    m_ui->Label1->setText(description());
+    m_ui->lblHomePage->setText(homePageInvitation());
+    for (QLabel *label : std::initializer_list<QLabel *>{m_ui->Label2, m_ui->lblCobrand, m_ui->lblHomePage})
+        label->adjustSize();
+
+    connect(m_ui->cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_ui->lblCobrand, &ClickLabel::clicked, this, [&help] { help.OpenFullyBrandedPage(); });
+    connect(m_ui->lblHomePage, &ClickLabel::clicked, this, [&help] { help.OpenHomePage(); });
+    m_ui->cmdOK->setFocus();
+}
+
+FrmAbout::~FrmAbout() = default;
+
+void FrmAbout::showModal(const ModHelp &help)
+{
+    FrmAbout about(help);
+    about.exec();
+}
+
+QString FrmAbout::description()
+{
+    return QStringLiteral(
+        "Velmoor is a simple divination tool that can be used to solve your simple problems in "
+        "life. Questions that can only be answered in yes / no form will have the most accurate "
+        "results. All rights to this software are held by its publisher, Quennet Softwares.");
+}
+
+QString FrmAbout::homePageInvitation()
+{
+    return QStringLiteral("Click here to visit us online at ") + QString::fromLatin1(pages::kForumAddress);
+}
+
+} // namespace velmoor

@@ -1,0 +1,12 @@
+#include "site/mod_help.h"
+
+namespace velmoor::promo {
+
+QString forumStrip()
+{
+    return QStringLiteral("The most popular divination forum online, best resource for all "
+                          "divination. Visit it now: ")
+        + QString::fromLatin1(pages::kForumAddress);
+}
+
+} // namespace velmoor::promo

@@ -1,0 +1,124 @@
+#include "site/update_reminder.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace velmoor {
+
+namespace {
+QString shifted(const QString &text, int offset)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        // Characters outside Latin-1 stand for '?', as in an 8-bit code page.
+        const int code = (c.unicode() > 0xFF ? u'?' : c.unicode()) + offset;
+        if (code >= 0 && code <= 0xFF)
+            out.append(QChar(code));
+    }
+    return out;
+}
+
+bool isLatin1(const QString &text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() <= 0xFF; });
+}
+
+QString fourDigitYear(QString format)
+{
+    // "yy" alone reads back as 19yy; "yyyy" stays as it is.
+    static const QRegularExpression twoDigitYear(QStringLiteral("(?<!y)yy(?!y)"));
+    return format.replace(twoDigitYear, QStringLiteral("yyyy"));
+}
+
+// Text to a whole number as the desktop's conversion does: surrounding blanks allowed,
+// fractions rounded half to even; nullopt when it is not a number or out of range.
+std::optional<qint32> toWholeNumber(const QString &text)
+{
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    const double rounded = std::nearbyint(value); // default rounding mode: half to even
+    if (rounded < std::numeric_limits<qint32>::min() || rounded > std::numeric_limits<qint32>::max())
+        return std::nullopt;
+    return static_cast<qint32>(rounded);
+}
+} // namespace
+
+QString ScrambleText(const QString &text)
+{
+    return shifted(text, kScrambleOffset);
+}
+
+QString UnscrambleText(const QString &text)
+{
+    return shifted(text, -kScrambleOffset);
+}
+
+QString dateToText(QDate date, const QLocale &locale)
+{
+    const QString text = locale.toString(date, fourDigitYear(locale.dateFormat(QLocale::ShortFormat)));
+    return isLatin1(text) ? text : date.toString(Qt::ISODate);
+}
+
+std::optional<QDate> textToDate(const QString &text, const QLocale &locale)
+{
+    const QString shortFormat = locale.dateFormat(QLocale::ShortFormat);
+    QDate date = locale.toDate(text, fourDigitYear(shortFormat));
+    if (!date.isValid())
+        date = QDate::fromString(text, Qt::ISODate);
+    if (!date.isValid()) {
+        date = locale.toDate(text, shortFormat);
+        if (date.isValid() && date.year() < 2000)
+            date = date.addYears(100);
+    }
+    if (!date.isValid())
+        return std::nullopt;
+    return date;
+}
+
+void UpdateReminderRun::UpdateReminder()
+{
+    strDurationKey = ScrambleText(QStringLiteral("Duration"));
+    strInstallKey = ScrambleText(QStringLiteral("Install"));
+
+    const std::optional<QString> storedDuration = m_store.read(kSettingsSection, strDurationKey);
+    if (!storedDuration)
+        return;
+    const QString storedDate = UnscrambleText(*storedDuration);
+    const QDate today = m_clock.today();
+
+    if (storedDate.isEmpty()) {
+        if (m_store.write(kSettingsSection, strInstallKey, ScrambleText(QStringLiteral("1"))))
+            m_store.write(kSettingsSection, strDurationKey, ScrambleText(dateToText(today, m_locale)));
+        return;
+    }
+
+    const std::optional<QDate> date = textToDate(storedDate, m_locale);
+    if (!date)
+        return;
+    const qint64 days = today.daysTo(*date);
+    if (days >= -14 && days <= 14)
+        return;
+
+    const MsgAnswer answer = m_boxes.show(kReminderText, MsgIcon::Information, MsgButtons::YesNo);
+
+    const std::optional<QString> storedInstall = m_store.read(kSettingsSection, strInstallKey);
+    if (!storedInstall)
+        return;
+    const std::optional<qint32> install = toWholeNumber(UnscrambleText(*storedInstall));
+    if (!install || *install == std::numeric_limits<qint32>::min()) // no positive counterpart
+        return;
+    if (!m_store.write(kSettingsSection, strInstallKey, ScrambleText(QString::number(std::abs(*install)))))
+        return;
+    if (!m_store.write(kSettingsSection, strDurationKey, ScrambleText(dateToText(today, m_locale))))
+        return;
+    if (answer == MsgAnswer::Yes)
+        m_help.OpenDownloadWebPage();
+}
+
+} // namespace velmoor
