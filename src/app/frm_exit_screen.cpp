@@ -15,53 +15,6 @@ QString forum()
 }
 } // namespace
 
-QString appealText(int index)
-{
-    switch (index) {
-    case 0:
-        return QStringLiteral("Programs like this one can only be made and kept up with your "
-                              "support. The best way to support us is to visit our forum at ")
-            + forum()
-            + QStringLiteral(" regularly, and take part in the discussions and other activities "
-                             "on the board.");
-    case 1:
-        return QStringLiteral("Please visit our forum at ") + forum()
-            + QStringLiteral(" regularly and support it by taking part in the discussions and "
-                             "other activities. These programs cannot be supported and kept up "
-                             "without you visiting it weekly.");
-    case 2:
-        return forum()
-            + QStringLiteral(" is a free online discussion forum about divination and fate. To "
-                             "help us develop and maintain this software, please visit it "
-                             "regularly.");
-    default:
-        return QStringLiteral("Your forum at ") + forum()
-            + QStringLiteral(" needs your help: please visit it regularly and take part in its "
-                             "discussions and activities, so that we can maintain and develop "
-                             "more programs like this one.");
-    }
-}
-
-int appealIndex(float r)
-{
-    return static_cast<int>(static_cast<double>(r) * 4.0);
-}
-
-QString familyText()
-{
-    return QStringLiteral(
-               "If you enjoyed this program, you will surely like our other programs of the "
-               "same family as well. The family covers astrology, psychic, tarot, numerology and "
-               "occult subjects, with a program for every curious mind and for every question "
-               "that life may bring along the way, from love and work to health, money, luck "
-               "and fortune.")
-        + QString(61, u' ')
-        + QStringLiteral("All programs of the family are simple, fun and informative, and each of "
-                         "them is as easy to use as this one. Try them all today, and share the "
-                         "experience with your friends and family: they will thank you for it, "
-                         "and so will we all.");
-}
-
 FrmExitScreen::FrmExitScreen(Services &services, WindowRegistry &registry)
     : m_ui(std::make_unique<Ui::FrmExitScreen>()), m_services(services), m_registry(registry)
 {

@@ -2,6 +2,7 @@
 // frmExitScreen: shown topmost when a main window closes; its E&xit ends the program.
 
 #include "platform/forms.h"
+#include "app/promo.h"
 #include "platform/platform.h"
 
 #include <QWidget>
@@ -17,11 +18,6 @@ namespace velmoor {
 
 class ReferralPanel;
 class WindowRegistry;
-
-// The appeals, one of which is drawn when the screen loads, and the family paragraph.
-QString appealText(int index); // 0 to 3
-int appealIndex(float r);
-QString familyText();
 
 class FrmExitScreen : public QWidget, public FormHooks {
     Q_OBJECT

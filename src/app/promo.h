@@ -1,7 +1,8 @@
 #pragma once
-// Which of the two overlapping offers the question window shows, drawn once per run.
+// Which of the two overlapping offers the question window shows, drawn once per run, and
+// the texts of the exit screen.
 
-#include <QtGlobal>
+#include <QString>
 
 namespace velmoor {
 
@@ -12,5 +13,11 @@ qint16 coBrandDraw(float r);
 // 1, 3, 5: the co-brand offer; 2, 4, 6: the fully-branded offer; 7: left as designed
 // (which is the co-brand offer in front).
 PromoFront promoFront(qint16 draw);
+
+// The exit screen's appeals, one of which is drawn when it loads, and its paragraph on
+// the publisher's other programs.
+QString appealText(int index); // 0 to 3
+int appealIndex(float r);       // the integer part of 4r
+QString familyText();
 
 } // namespace velmoor

@@ -1,0 +1,100 @@
+#include "answer/answer.h"
+#include "platform/fakes.h"
+
+#include <QtTest>
+
+using namespace velmoor;
+using namespace velmoor::testing;
+
+namespace {
+// Records what the sequence does to the windows, as one line per step.
+struct RecordingView : AnswerSequenceView {
+    QStringList steps;
+    void stopTimers() override { steps << QStringLiteral("timers off"); }
+    void setWaitPanelVisible(bool visible) override
+    {
+        steps << (visible ? QStringLiteral("panel on") : QStringLiteral("panel off"));
+    }
+    void showDot(int index) override { steps << QStringLiteral("dot %1").arg(index); }
+    void presentAnswer(qint16 answer) override { steps << QStringLiteral("answer %1").arg(answer); }
+    void swapToResult() override { steps << QStringLiteral("swap"); }
+};
+} // namespace
+
+class TestAnswerLogic : public QObject {
+    Q_OBJECT
+private slots:
+    void drawMapsHalvesToYesAndNo_data()
+    {
+        QTest::addColumn<float>("r");
+        QTest::addColumn<int>("answer");
+        QTest::addRow("0") << 0.0f << 1;
+        QTest::addRow("0.4999") << 0.4999f << 1;
+        QTest::addRow("just below half") << std::nextafter(0.5f, 0.0f) << 1;
+        QTest::addRow("0.5") << 0.5f << 2;
+        QTest::addRow("0.9999") << 0.9999f << 2;
+        QTest::addRow("largest below 1") << std::nextafter(1.0f, 0.0f) << 2;
+    }
+    void drawMapsHalvesToYesAndNo()
+    {
+        QFETCH(float, r);
+        QFETCH(int, answer);
+        QCOMPARE(drawAnswer(r), answer);
+    }
+
+    void sequenceRunsItsStepsInOrder()
+    {
+        RecordingView view;
+        FakeRandom random;
+        random.script = {0.7f};
+        FakePause pause;
+        QStringList atPauses;
+        pause.during = [&](int) { atPauses << view.steps.last(); };
+        qint16 intAnswer = 0;
+
+        runAnswerSequence(view, [] { return true; }, random, pause, intAnswer);
+
+        QCOMPARE(intAnswer, kNo);
+        QCOMPARE(view.steps, QStringList({"timers off", "panel on", "dot 1", "dot 2", "dot 3",
+                                          "dot 4", "panel off", "answer 2", "swap"}));
+        // One second after each dot, the fourth included.
+        QCOMPARE(atPauses, QStringList({"dot 1", "dot 2", "dot 3", "dot 4"}));
+        QCOMPARE(random.randomized, 0); // the draw never reseeds
+    }
+
+    void secondPressDuringTheWaitLeavesTheLastDrawShown()
+    {
+        RecordingView view;
+        FakeRandom random;
+        random.script = {0.1f, 0.9f};
+        FakePause pause;
+        qint16 intAnswer = 0;
+        bool nested = false;
+        pause.during = [&](int) {
+            if (!nested) {
+                nested = true;
+                runAnswerSequence(view, [] { return true; }, random, pause, intAnswer);
+            }
+        };
+        runAnswerSequence(view, [] { return true; }, random, pause, intAnswer);
+        QCOMPARE(intAnswer, kNo);
+        QCOMPARE(view.steps.filter(QStringLiteral("answer")),
+                 QStringList({"answer 2", "answer 2"}));
+    }
+
+    void sequenceStopsOnceItsWindowIsGone()
+    {
+        RecordingView view;
+        FakeRandom random;
+        FakePause pause;
+        qint16 intAnswer = 0;
+        bool alive = true;
+        pause.during = [&](int call) { alive = call < 2; };
+        runAnswerSequence(view, [&] { return alive; }, random, pause, intAnswer);
+        QCOMPARE(view.steps.last(), QStringLiteral("dot 2"));
+        QCOMPARE(pause.calls, 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAnswerLogic)
+#include "tst_answer_logic.moc"

@@ -1,0 +1,327 @@
+#include "answer/frm_display.h"
+#include "answer/frm_main.h"
+#include "app/frm_startup.h"
+#include "app/program_fixture.h"
+#include "site/update_reminder.h"
+#include "ui_frm_display.h"
+#include "ui_frm_main.h"
+
+#include <QtTest>
+
+using namespace velmoor;
+using namespace velmoor::testing;
+
+namespace {
+QColor centreColour(QWidget *w)
+{
+    return w->grab().toImage().pixelColor(w->width() / 2, w->height() / 2);
+}
+QString page(const char *address)
+{
+    return QString::fromLatin1(address);
+}
+} // namespace
+
+class TestQuestionWindow : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<Program> program;
+    FrmMain *main = nullptr;
+
+    void ask(const QString &question)
+    {
+        main->ui().txtQuestion->setPlainText(question);
+        QTest::mouseClick(main->ui().cmdNext, Qt::LeftButton);
+    }
+    FrmDisplay *display() { return program->window<FrmDisplay>(FormId::Display); }
+
+private slots:
+    void init()
+    {
+        program = std::make_unique<Program>();
+        program->platform.random.script = {0.0f /* promotional draw: co-brand */};
+        program->forms.load(FormId::Startup);
+        main = program->window<FrmMain>(FormId::Main);
+        QVERIFY(main);
+        QVERIFY(QTest::qWaitForWindowExposed(main));
+    }
+    void cleanup()
+    {
+        program.reset();
+        QCOMPARE(visibleWindows(), QStringList());
+    }
+
+    void startUpShowsOnlyTheQuestionWindow()
+    {
+        auto &p = program->platform;
+        QCOMPARE(visibleWindows(), QStringList{"frmMain"});
+        QCOMPARE(p.random.randomized, 1);
+        QVERIFY(p.boxes.shown.isEmpty());
+        QCOMPARE(p.settings.values.size(), 2); // the reminder's first start
+        QVERIFY(main->ui().lblCobrand->isVisible() != main->ui().lblFullBrand->isVisible());
+        QCOMPARE(main->windowTitle(), QStringLiteral("Velmoor v1.15"));
+        QCOMPARE(main->centralWidget()->size(), QSize(518, 355));
+        QCOMPARE(main->ui().lblCobrand->text().count(u'&'), 1);
+        QVERIFY(!main->ui().mkmoney->isVisible());
+        QCOMPARE(QApplication::focusWidget() ? QApplication::focusWidget() : main->focusWidget(),
+                 main->ui().txtQuestion);
+    }
+
+    void promotionalDrawPicksTheFullBrandOffer()
+    {
+        program.reset();
+        program = std::make_unique<Program>();
+        program->platform.random.script = {0.25f}; // 2.5 rounds to 2: fully branded
+        program->forms.load(FormId::Startup);
+        main = program->window<FrmMain>(FormId::Main);
+        QVERIFY(main->ui().lblFullBrand->isVisible());
+        QVERIFY(!main->ui().lblCobrand->isVisible());
+        QCOMPARE(program->window<FrmStartup>(FormId::Startup)->intCoBrandRandomNumber, 2);
+    }
+
+    void secondCopyOnlySaysSoAndEnds()
+    {
+        program.reset();
+        program = std::make_unique<Program>();
+        auto &p = program->platform;
+        p.instance.running = true;
+        QVERIFY(!program->forms.load(FormId::Startup));
+        QCOMPARE(p.boxes.texts(), QStringList{"Application is already running"});
+        QCOMPARE(int(p.boxes.shown[0].icon), int(MsgIcon::Information));
+        QCOMPARE(program->processEnds, 1);
+        QVERIFY(p.settings.values.isEmpty());
+        QCOMPARE(p.random.randomized, 0);
+        QCOMPARE(visibleWindows(), QStringList());
+    }
+
+    void emptyQuestionIsRefused()
+    {
+        auto &p = program->platform;
+        main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main));
+        main->ui().cmdNext->setFocus();
+        ask(QString());
+        QCOMPARE(p.boxes.texts(), QStringList{"Plese Enter Your Question"});
+        QCOMPARE(int(p.boxes.shown[0].icon), int(MsgIcon::Information));
+        QCOMPARE(p.pause.calls, 0);
+        QVERIFY(main->Timer1.isActive() && main->Timer2.isActive());
+        QTRY_COMPARE(QApplication::focusWidget(), main->ui().txtQuestion);
+    }
+
+    void blankQuestionsAreAnsweredAndEnterAddsALine()
+    {
+        main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main));
+        main->ui().txtQuestion->setFocus();
+        QTest::keyClick(main->ui().txtQuestion, Qt::Key_Space);
+        QTest::keyClick(main->ui().txtQuestion, Qt::Key_Return);
+        QCOMPARE(main->ui().txtQuestion->toPlainText(), QStringLiteral(" \n"));
+        QCOMPARE(program->platform.pause.calls, 0); // Enter did not press the button
+        QTest::mouseClick(main->ui().cmdNext, Qt::LeftButton);
+        QVERIFY(program->platform.boxes.shown.isEmpty());
+        QTRY_VERIFY(display() && display()->isVisible());
+    }
+
+    void answerSequenceStagesThenSwapsWindows_data()
+    {
+        QTest::addColumn<float>("r");
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QColor>("colour");
+        QTest::addRow("yes") << 0.4999f << "Yes" << QColor(Qt::white);
+        QTest::addRow("no") << 0.5f << "No" << QColor(Qt::black);
+    }
+    void answerSequenceStagesThenSwapsWindows()
+    {
+        QFETCH(float, r);
+        QFETCH(QString, word);
+        QFETCH(QColor, colour);
+        auto &p = program->platform;
+        p.random.script = {r};
+        const int seededBefore = p.random.randomized;
+        p.pause.during = [&](int call) {
+            QVERIFY(!main->Timer1.isActive() && !main->Timer2.isActive());
+            QVERIFY(main->ui().picMessage->isVisible());
+            for (int dot = 1; dot <= 4; ++dot)
+                QCOMPARE(main->ui().picMessage->findChild<QWidget *>(QStringLiteral("shp%1").arg(dot))->isVisible(),
+                         dot <= call);
+            QVERIFY(!program->forms.isLoaded(FormId::Display));
+        };
+        ask(QStringLiteral("Will it rain?"));
+        QCOMPARE(p.pause.calls, 4);
+        QTRY_COMPARE(visibleWindows(), QStringList{"frmDisplay"});
+        QCOMPARE(display()->ui().lblAnswer->text(), word);
+        QCOMPARE(centreColour(display()->ui().picResult), colour);
+        QCOMPARE(display()->ui().lblAnswer->x(), 235);
+        QVERIFY(!main->ui().picMessage->isVisible());
+        // The first answer loads the exit screen, hidden, and its load reseeds.
+        QVERIFY(program->forms.isLoaded(FormId::ExitScreen));
+        QCOMPARE(p.random.randomized, seededBefore + 1);
+        QCOMPARE(program->forms.intAnswer, word == u"Yes" ? kYes : kNo);
+    }
+
+    void backReturnsToTheQuestion_data()
+    {
+        QTest::addColumn<bool>("fromMenu");
+        QTest::addRow("button") << false;
+        QTest::addRow("file menu") << true;
+    }
+    void backReturnsToTheQuestion()
+    {
+        QFETCH(bool, fromMenu);
+        ask(QStringLiteral("Again?"));
+        QTRY_VERIFY(display() && display()->isVisible());
+        FrmDisplay *first = display();
+        QPointer<FrmDisplay> gone(first);
+        if (fromMenu)
+            first->ui().mnuFileBack->trigger();
+        else
+            QTest::mouseClick(first->ui().cmdOK, Qt::LeftButton);
+        QCOMPARE(visibleWindows(), QStringList{"frmMain"});
+        QVERIFY(!program->forms.isLoaded(FormId::Display));
+        QTRY_VERIFY(gone.isNull());
+        QCOMPARE(main->ui().txtQuestion->toPlainText(), QStringLiteral("Again?"));
+        QVERIFY(main->Timer1.isActive() && main->Timer2.isActive());
+        for (QWidget *dot : {main->ui().shp1, main->ui().shp2, main->ui().shp3, main->ui().shp4})
+            QVERIFY(dot->isHidden());
+        // The next answer gets a fresh result window.
+        program->platform.random.script = {0.9f};
+        ask(QStringLiteral("Again?"));
+        QTRY_VERIFY(display() && display()->isVisible());
+        QCOMPARE(display()->ui().lblAnswer->text(), QStringLiteral("No"));
+    }
+
+    void secondPressDuringTheWaitShowsTheLastDraw()
+    {
+        auto &p = program->platform;
+        p.random.script = {0.1f, 0.9f};
+        p.pause.during = [&](int call) {
+            if (call == 1)
+                QTest::mouseClick(main->ui().cmdNext, Qt::LeftButton);
+        };
+        ask(QStringLiteral("Twice?"));
+        QCOMPARE(p.pause.calls, 8);
+        QTRY_COMPARE(visibleWindows(), QStringList{"frmDisplay"});
+        QCOMPARE(display()->ui().lblAnswer->text(), QStringLiteral("No"));
+    }
+
+    void closingDuringTheWaitEndsTheSequence()
+    {
+        auto &p = program->platform;
+        p.pause.during = [&](int call) {
+            if (call == 2)
+                main->close();
+        };
+        QPointer<FrmMain> watched(main);
+        ask(QStringLiteral("Leaving?"));
+        QCOMPARE(p.pause.calls, 2);
+        QVERIFY(!program->forms.isLoaded(FormId::Display));
+        QTRY_VERIFY(watched.isNull());
+        QCOMPARE(visibleWindows(), QStringList{"frmExitScreen"});
+    }
+
+    void endProgramDuringTheWaitLeavesNothing()
+    {
+        auto &p = program->platform;
+        p.pause.during = [&](int call) {
+            if (call == 1)
+                program->forms.EndProgram();
+        };
+        ask(QStringLiteral("End?"));
+        QCOMPARE(p.pause.calls, 1);
+        QCOMPARE(program->processEnds, 1);
+        QCOMPARE(visibleWindows(), QStringList());
+    }
+
+    void resultWindowExitsToTheExitScreen_data()
+    {
+        QTest::addColumn<int>("how");
+        QTest::addRow("Exit button") << 0;
+        QTest::addRow("Escape") << 1;
+        QTest::addRow("File Exit") << 2;
+        QTest::addRow("close box") << 3;
+    }
+    void resultWindowExitsToTheExitScreen()
+    {
+        QFETCH(int, how);
+        ask(QStringLiteral("Exit?"));
+        QTRY_VERIFY(display() && display()->isVisible());
+        FrmDisplay *d = display();
+        switch (how) {
+        case 0: QTest::mouseClick(d->ui().cmdExit, Qt::LeftButton); break;
+        case 1:
+            d->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(d));
+            QTest::keyClick(d, Qt::Key_Escape);
+            break;
+        case 2: d->ui().mnuExit->trigger(); break;
+        default: d->close(); break;
+        }
+        QCOMPARE(visibleWindows(), QStringList{"frmExitScreen"});
+        QVERIFY(program->forms.isLoaded(FormId::Main)); // hidden, still loaded
+        QCOMPARE(program->processEnds, 0);
+    }
+
+    void questionWindowExitsToTheExitScreen()
+    {
+        main->ui().mnuExit->trigger();
+        QCOMPARE(visibleWindows(), QStringList{"frmExitScreen"});
+        QVERIFY(!program->forms.isLoaded(FormId::Main));
+    }
+
+    void everyLinkOpensItsOnePage()
+    {
+        auto &opened = program->platform.opener.opened;
+        const auto expect = [&](auto act, const char *address) {
+            opened.clear();
+            act();
+            QCOMPARE(opened, QStringList{page(address)});
+        };
+        auto &ui = main->ui();
+        const auto click = [](QWidget *w) { return [w] { QTest::mouseClick(w, Qt::LeftButton); }; };
+        const auto trigger = [](QAction *a) { return [a] { a->trigger(); }; };
+        expect(click(ui.Label61), pages::kHomePage);
+        expect(click(ui.lblCobrand), pages::kCoBrand);
+        expect(click(ui.Label2), pages::kFullyBranded);
+        expect(trigger(ui.mnuOnline), pages::kHelpWebPage);
+        expect(trigger(ui.mnuVisit), pages::kHomePage);
+        expect(trigger(ui.mnuUpdate), pages::kDownloadWebPage);
+        expect(trigger(ui.mnuDonate), pages::kDonate);
+        expect(trigger(ui.mkmoney), pages::kFullyBranded);
+        main->setCobrandInFront(false);
+        expect(click(ui.lblFullBrand), pages::kFullyBranded);
+
+        ask(QStringLiteral("Links?"));
+        QTRY_VERIFY(display() && display()->isVisible());
+        auto &d = display()->ui();
+        QVERIFY(d.lblCobrand->isVisible() && !d.lblFullBrand->isVisible());
+        expect(click(d.Label61), pages::kHomePage);
+        expect(click(d.lblCobrand), pages::kCoBrand);
+        expect(trigger(d.mnuOnline), pages::kHelpWebPage);
+        expect(trigger(d.mnuVisit), pages::kHomePage);
+        expect(trigger(d.mnuUpdate), pages::kDownloadWebPage);
+        expect(trigger(d.mnuDonate), pages::kDonate);
+        expect(trigger(d.mkmoney), pages::kFullyBranded);
+        QCOMPARE(visibleWindows(), QStringList{"frmDisplay"}); // links change nothing
+    }
+
+    void squaresBlink()
+    {
+        // Real timers: over three seconds the squares must be seen both shown and hidden
+        // after their first appearance.
+        QStringList seen;
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 3300) {
+            QTest::qWait(100);
+            const bool white = main->ui().picWhite->isVisible();
+            QCOMPARE(main->ui().picBlack->isVisible(), white);
+            const QString state = white ? QStringLiteral("on") : QStringLiteral("off");
+            if (seen.isEmpty() || seen.last() != state)
+                seen << state;
+        }
+        QCOMPARE(seen.mid(0, 4), QStringList({"off", "on", "off", "on"}));
+    }
+};
+
+QTEST_MAIN(TestQuestionWindow)
+#include "tst_question_window.moc"

@@ -1,0 +1,159 @@
+#include "platform/fakes.h"
+#include "referral/mod_tell_a_friend.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(velmoor::ReferralFields)
+
+using namespace velmoor;
+using namespace velmoor::testing;
+
+namespace {
+ReferralFields untouched()
+{
+    return {prompts::kName, prompts::kEmail, prompts::kMessageInitial, prompts::kFriendName,
+            prompts::kFriendEmail};
+}
+
+// What a server's standard query parser makes of an address: Python's parse_qs.
+QJsonObject parseQuery(const QString &address)
+{
+    QProcess python;
+    python.start(QStringLiteral(PYTHON3),
+                 {QStringLiteral("-c"),
+                  QStringLiteral("import sys, json, urllib.parse as u\n"
+                                 "q = u.urlsplit(sys.stdin.read()).query\n"
+                                 "print(json.dumps(u.parse_qs(q, keep_blank_values=True, strict_parsing=True)))")});
+    python.write(address.toUtf8());
+    python.closeWriteChannel();
+    if (!python.waitForFinished(20000) || python.exitCode() != 0)
+        return {};
+    return QJsonDocument::fromJson(python.readAllStandardOutput()).object();
+}
+} // namespace
+
+class TestReferralLogic : public QObject {
+    Q_OBJECT
+private slots:
+    void checksRunInOrderWithOneMessage_data()
+    {
+        QTest::addColumn<ReferralFields>("fields");
+        QTest::addColumn<QString>("message"); // "" when the page opens
+        const auto with = [](auto change) {
+            ReferralFields f = untouched();
+            change(f);
+            return f;
+        };
+        const auto proper = [](ReferralFields &f) {
+            f.email = QStringLiteral("me@home.example");
+            f.friendEmail = QStringLiteral("you@work.example");
+        };
+        QTest::addRow("all untouched") << untouched() << "Please Enter Proper Email Address";
+        QTest::addRow("same address wins over all")
+            << with([](ReferralFields &f) { f.email = f.friendEmail = QStringLiteral("x"); })
+            << "Please Enter Distinct Email Addresses";
+        QTest::addRow("same address, other capitals")
+            << with([](ReferralFields &f) {
+                   f.email = QStringLiteral("A@b.c");
+                   f.friendEmail = QStringLiteral("a@b.c");
+               })
+            << "Please Enter Your Name";
+        QTest::addRow("no dot") << with([&](ReferralFields &f) { proper(f); f.friendEmail = QStringLiteral("you@work"); })
+                                << "Please Enter Proper Email Address";
+        QTest::addRow("dot before the at sign passes")
+            << with([&](ReferralFields &f) { proper(f); f.email = QStringLiteral("me.x@home"); })
+            << "Please Enter Your Name";
+        QTest::addRow("name untouched") << with(proper) << "Please Enter Your Name";
+        QTest::addRow("name blank")
+            << with([&](ReferralFields &f) { proper(f); f.name = QStringLiteral("   "); })
+            << "Please Enter Your Name";
+        QTest::addRow("message emptied")
+            << with([&](ReferralFields &f) { proper(f); f.name = QStringLiteral("Ann"); f.message = prompts::kMessage; })
+            << "Please Enter Your Message";
+        QTest::addRow("friend untouched")
+            << with([&](ReferralFields &f) { proper(f); f.name = QStringLiteral("Ann"); })
+            << "Please Enter Your Friend's Name";
+        QTest::addRow("sent with the message untouched")
+            << with([&](ReferralFields &f) {
+                   proper(f);
+                   f.name = QStringLiteral("Ann");
+                   f.friendName = QStringLiteral("Bob");
+               })
+            << "";
+    }
+    void checksRunInOrderWithOneMessage()
+    {
+        QFETCH(ReferralFields, fields);
+        QFETCH(QString, message);
+        FakePlatform p;
+        const ModHelp help(p.opener);
+        ModTellAFriend module(help, p.boxes);
+        module.cmdSubmit_Click(fields);
+        QCOMPARE(p.boxes.texts(), message.isEmpty() ? QStringList() : QStringList{message});
+        for (const auto &shown : p.boxes.shown)
+            QCOMPARE(int(shown.icon), int(MsgIcon::Critical));
+        QCOMPARE(p.opener.opened.size(), message.isEmpty() ? 1 : 0);
+        if (message.isEmpty()) {
+            module.cmdSubmit_Click(fields); // another press sends it again
+            QCOMPARE(p.opener.opened.size(), 2);
+            QCOMPARE(p.opener.opened[0], p.opener.opened[1]);
+        }
+    }
+
+    void trickyValuesReachTheSiteIntact_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("message");
+        QTest::addRow("ampersand and equals") << "Ann & Bob=1" << prompts::kMessageInitial;
+        QTest::addRow("override attempt") << "x&taf5=someone@else.example" << "#frag +plus %25";
+        QTest::addRow("line breaks and tabs") << "  Ann\tB  " << "line 1\r\nline 2\r\n";
+        QTest::addRow("non-Latin letters") << QStringLiteral("Zoë 李 Ωmega") << QStringLiteral("Привет 🙂");
+        QTest::addRow("long message") << "Ann" << QString(10000, u'm');
+    }
+    void trickyValuesReachTheSiteIntact()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, message);
+        FakePlatform p;
+        const ModHelp help(p.opener);
+        ModTellAFriend module(help, p.boxes);
+        module.cmdSubmit_Click({name, QStringLiteral(" me@home.example "), message,
+                                QStringLiteral("Bob O'Neil"), QStringLiteral("you+1@work.example")});
+        QCOMPARE(p.boxes.texts(), QStringList());
+        QCOMPARE(p.opener.opened.size(), 1);
+        const QString address = p.opener.opened.first();
+        QVERIFY(address.startsWith(QLatin1String(pages::kReferral) + u'&'));
+
+        const QJsonObject query = parseQuery(address);
+        const auto only = [&](const char *key) {
+            const QJsonArray values = query.value(QLatin1String(key)).toArray();
+            return values.size() == 1 ? values.first().toString() : QStringLiteral("<%1 values>").arg(values.size());
+        };
+        QCOMPARE(query.keys(), QStringList({"page", "taf1", "taf2", "taf3", "taf4", "taf5", "taf6"}));
+        QCOMPARE(only("page"), QStringLiteral("tovr-refer-a-friend"));
+        QCOMPARE(only("taf1"), trimSpaces(name));
+        QCOMPARE(only("taf2"), QStringLiteral("me@home.example"));
+        QCOMPARE(only("taf3"), trimSpaces(message));
+        QCOMPARE(only("taf4"), QStringLiteral("Bob O'Neil"));
+        QCOMPARE(only("taf5"), QStringLiteral("you+1@work.example"));
+        QCOMPARE(only("taf6"), QLatin1String(pages::kProductPage));
+    }
+
+    void promptRulesTrimOnlySpaces()
+    {
+        QCOMPARE(trimSpaces(QStringLiteral("  a b \t ")), QStringLiteral("a b \t"));
+        QCOMPARE(contentOnEntry(QStringLiteral("  Your Name "), prompts::kName), QString());
+        QCOMPARE(contentOnEntry(QStringLiteral("your name"), prompts::kName), std::nullopt);
+        QCOMPARE(contentOnEntry(prompts::kMessageInitial, prompts::kMessage), std::nullopt);
+        QCOMPARE(contentOnLeave(QStringLiteral("   "), prompts::kEmail), prompts::kEmail);
+        QCOMPARE(contentOnLeave(QStringLiteral(" Ann "), prompts::kName), std::nullopt);
+        QCOMPARE(contentOnLeave(QStringLiteral("\t"), prompts::kName), std::nullopt);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestReferralLogic)
+#include "tst_referral_logic.moc"
