@@ -1,0 +1,400 @@
+"""Drives the built velmoor program as a person would, on a private desktop.
+
+A Desktop is a virtual X server with a window manager, a private session bus with the
+accessibility bus, temporary HOME and XDG folders, a stand-in publisher site (a real HTTP
+server on 127.0.0.1 with a real query parser) and a recording browser: an `xdg-open` first
+on PATH that logs the address exactly as it receives it and forwards its path and query to
+the stand-in site. Input is real X input (xdotool); what is on screen is read from the
+accessibility tree, window properties and screenshots. Every process started here is
+stopped here, by process id.
+
+One Desktop per Python process: the accessibility library binds to one session bus.
+"""
+
+import http.server
+import os
+import shutil
+import signal
+import subprocess
+import tempfile
+import threading
+import time
+import urllib.parse
+
+CAPTION = "Velmoor v1.15"
+FAKETIME = "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1"
+
+BROWSER = """#!/usr/bin/python3
+import os, sys, urllib.parse, urllib.request
+address = sys.argv[1]
+with open(os.environ["VELMOOR_E2E_BROWSER_LOG"], "a", encoding="utf-8") as log:
+    log.write(address + "\\n")
+parts = urllib.parse.urlsplit(address)
+url = "http://127.0.0.1:%s%s?%s" % (os.environ["VELMOOR_E2E_SITE_PORT"], parts.path, parts.query)
+urllib.request.urlopen(url, timeout=10).read()
+"""
+
+
+class Site:
+    """The stand-in publisher site: logs each request's path and parsed query."""
+
+    def __init__(self):
+        self.requests = []
+        site = self
+
+        class Handler(http.server.BaseHTTPRequestHandler):
+            def do_GET(self):
+                parts = urllib.parse.urlsplit(self.path)
+                query = urllib.parse.parse_qs(parts.query, keep_blank_values=True)
+                site.requests.append({"path": parts.path, "query": query})
+                body = b"<html><body>ok</body></html>"
+                self.send_response(200)
+                self.send_header("Content-Type", "text/html")
+                self.send_header("Content-Length", str(len(body)))
+                self.end_headers()
+                self.wfile.write(body)
+
+            def log_message(self, *args):
+                pass
+
+        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
+        self.port = self.server.server_address[1]
+        self.thread = threading.Thread(target=self.server.serve_forever, daemon=True)
+        self.thread.start()
+
+    def pages(self):
+        return [r["query"].get("page", ["?"])[0] for r in self.requests]
+
+    def stop(self):
+        self.server.shutdown()
+        self.server.server_close()
+
+
+def wait_for(what, timeout=10.0, interval=0.05, message=None):
+    """Polls `what` until it returns something true; that value, or AssertionError."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = what()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise AssertionError(message or "timed out waiting for %s" % getattr(what, "__name__", what))
+        time.sleep(interval)
+
+
+class Program:
+    """One started copy of velmoor."""
+
+    def __init__(self, desktop, process):
+        self.desktop = desktop
+        self.process = process
+        self.pid = process.pid
+
+    def output(self):
+        with open(self.log_path, encoding="utf-8", errors="replace") as f:
+            return f.read()
+
+    def running(self):
+        return self.process.poll() is None
+
+    def wait_exit(self, timeout=10):
+        return self.process.wait(timeout=timeout)
+
+    def kill(self):
+        if self.running():
+            self.process.kill()
+            self.process.wait(timeout=10)
+
+    # What the accessibility tree shows of this copy.
+    def app(self):
+        return self.desktop.atspi_app(self.pid)
+
+    def window(self, name=CAPTION, role=None, timeout=10):
+        """A showing top-level window of this copy by its title (and role)."""
+        def find():
+            app = self.app()
+            if app is None:
+                return None
+            for w in self.desktop.children(app):
+                if w.get_name() == name and self.desktop.showing(w) and (role is None or w.get_role_name() == role):
+                    return w
+            return None
+        return wait_for(find, timeout, message="no window %r of velmoor" % name)
+
+    def window_containing(self, role, name, timeout=10):
+        """The showing top-level window of this copy that holds a showing role/name."""
+        d = self.desktop
+
+        def find():
+            app = self.app()
+            for w in d.children(app) if app is not None else []:
+                if d.showing(w) and any(a.get_role_name() == role and a.get_name() == name and d.showing(a)
+                                        for a in d.descendants(w)):
+                    return w
+            return None
+        return wait_for(find, timeout, message="no window showing %s %r" % (role, name))
+
+    def showing_windows(self):
+        app = self.app()
+        if app is None:
+            return []
+        return [(w.get_role_name(), w.get_name()) for w in self.desktop.children(app) if self.desktop.showing(w)]
+
+    def message_box(self, timeout=10):
+        """The message box of this copy: (its accessible, its text)."""
+        box = wait_for(lambda: self._box(), timeout, message="no message box")
+        return box
+
+    def _box(self):
+        app = self.app()
+        if app is None:
+            return None
+        for w in self.desktop.children(app):
+            if w.get_role_name() in ("dialog", "alert") and w.get_name() == "Velmoor" and self.desktop.showing(w):
+                labels = [a for a in self.desktop.descendants(w) if a.get_role_name() == "label" and a.get_name()]
+                texts = [a.get_name() for a in labels]
+                return w, texts
+        return None
+
+    def x_windows(self):
+        """Ids of the visible X windows of this copy."""
+        out = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.pid), "--name", "."],
+                             env=self.desktop.env, capture_output=True, text=True)
+        return [int(x) for x in out.stdout.split()]
+
+
+class Desktop:
+    def __init__(self, binary):
+        self.binary = os.path.abspath(binary)
+        self.tmp = tempfile.mkdtemp(prefix="velmoor-e2e-")
+        self.processes = []
+        self.programs = []
+        self.home = os.path.join(self.tmp, "home")
+        self.runtime = os.path.join(self.tmp, "runtime")
+        self.bin = os.path.join(self.tmp, "bin")
+        for d in (self.home, self.runtime, self.bin):
+            os.makedirs(d, mode=0o700)
+        self.browser_log = os.path.join(self.tmp, "browser.log")
+        open(self.browser_log, "w").close()
+        with open(os.path.join(self.bin, "xdg-open"), "w") as f:
+            f.write(BROWSER)
+        os.chmod(os.path.join(self.bin, "xdg-open"), 0o755)
+        self.site = Site()
+        self._start_x()
+        self._start_bus()
+        import gi
+        gi.require_version("Atspi", "2.0")
+        from gi.repository import Atspi
+        self.Atspi = Atspi
+        Atspi.init()
+
+    # --- set-up -------------------------------------------------------------------------
+    def _spawn(self, args, **kw):
+        p = subprocess.Popen(args, env=kw.pop("env", self.env), stdin=subprocess.DEVNULL,
+                             stdout=kw.pop("stdout", subprocess.DEVNULL),
+                             stderr=kw.pop("stderr", subprocess.DEVNULL), **kw)
+        self.processes.append(p)
+        return p
+
+    def _start_x(self):
+        read, write = os.pipe()
+        self.env = {
+            "PATH": self.bin + ":/usr/local/bin:/usr/bin:/bin",
+            "HOME": self.home,
+            "XDG_CONFIG_HOME": os.path.join(self.home, ".config"),
+            "XDG_DATA_HOME": os.path.join(self.home, ".local", "share"),
+            "XDG_CACHE_HOME": os.path.join(self.home, ".cache"),
+            "XDG_RUNTIME_DIR": self.runtime,
+            "LANG": "C.UTF-8",
+            "VELMOOR_E2E_BROWSER_LOG": self.browser_log,
+            "VELMOOR_E2E_SITE_PORT": str(self.site.port),
+        }
+        for key in ("ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS"):
+            if key in os.environ:
+                self.env[key] = os.environ[key]
+        self._spawn(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+                    pass_fds=(write,))
+        os.close(write)
+        number = b""
+        while not number.endswith(b"\n"):
+            chunk = os.read(read, 16)
+            if not chunk:
+                raise RuntimeError("Xvfb did not start")
+            number += chunk
+        os.close(read)
+        self.env["DISPLAY"] = ":" + number.decode().strip()
+        self._spawn(["openbox", "--sm-disable"])
+        wait_for(lambda: "window id" in subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self.env,
+                                                       capture_output=True, text=True).stdout, 10)
+
+    def _start_bus(self):
+        read, write = os.pipe()
+        self._spawn(["dbus-daemon", "--session", "--nofork", "--print-address=%d" % write], pass_fds=(write,))
+        os.close(write)
+        address = b""
+        while not address.endswith(b"\n"):
+            chunk = os.read(read, 256)
+            if not chunk:
+                raise RuntimeError("dbus-daemon did not start")
+            address += chunk
+        os.close(read)
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = address.decode().strip()
+        self.env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
+        self.env["NO_AT_BRIDGE"] = "0"
+        self._spawn(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
+        os.environ.update({k: self.env[k] for k in ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "XDG_RUNTIME_DIR")})
+        time.sleep(0.5)
+
+    def close(self):
+        for program in self.programs:
+            program.kill()
+        for p in reversed(self.processes):
+            if p.poll() is None:
+                p.send_signal(signal.SIGTERM)
+                try:
+                    p.wait(timeout=5)
+                except subprocess.TimeoutExpired:
+                    p.kill()
+                    p.wait()
+        self.site.stop()
+        shutil.rmtree(self.tmp, ignore_errors=True)
+
+    # --- the program ------------------------------------------------------------------
+    def start(self, days_later=0, env=None):
+        """Starts a copy; days_later moves its wall clock (timers keep real time)."""
+        run_env = dict(self.env)
+        if days_later:
+            run_env["LD_PRELOAD"] = FAKETIME
+            run_env["FAKETIME"] = "%+dd" % days_later
+            run_env["FAKETIME_DONT_FAKE_MONOTONIC"] = "1"
+            run_env["ASAN_OPTIONS"] = run_env.get("ASAN_OPTIONS", "") + ":verify_asan_link_order=0"
+        run_env.update(env or {})
+        log_path = os.path.join(self.tmp, "velmoor-%d.log" % len(self.programs))
+        with open(log_path, "wb") as log:
+            process = subprocess.Popen([self.binary], env=run_env, stdin=subprocess.DEVNULL, stdout=log, stderr=log)
+        program = Program(self, process)
+        program.log_path = log_path
+        self.programs.append(program)
+        return program
+
+    def settings_file(self):
+        return os.path.join(self.home, ".config", "velmoor", "velmoor.conf")
+
+    def browser_addresses(self):
+        with open(self.browser_log, encoding="utf-8") as f:
+            return f.read().splitlines()
+
+    def wait_pages(self, count, timeout=10):
+        wait_for(lambda: len(self.site.pages()) >= count, timeout,
+                 message="site saw %s, wanted %d" % (self.site.pages(), count))
+        time.sleep(0.3)  # anything more that would arrive
+        return self.site.pages()
+
+    # --- the accessibility tree ---------------------------------------------------------
+    def atspi_app(self, pid):
+        desktop = self.Atspi.get_desktop(0)
+        desktop.clear_cache()
+        for i in range(desktop.get_child_count()):
+            app = desktop.get_child_at_index(i)
+            try:
+                if app is not None and app.get_process_id() == pid:
+                    app.clear_cache()
+                    return app
+            except Exception:
+                continue
+        return None
+
+    def children(self, acc):
+        out = []
+        try:
+            for i in range(acc.get_child_count()):
+                child = acc.get_child_at_index(i)
+                if child is not None:
+                    out.append(child)
+        except Exception:
+            pass
+        return out
+
+    def descendants(self, acc):
+        out = []
+        for child in self.children(acc):
+            out.append(child)
+            out.extend(self.descendants(child))
+        return out
+
+    def showing(self, acc):
+        try:
+            return acc.get_state_set().contains(self.Atspi.StateType.SHOWING)
+        except Exception:
+            return False
+
+    def find(self, root, role, name=None, showing=True, timeout=5):
+        def look():
+            for acc in self.descendants(root):
+                try:
+                    if acc.get_role_name() == role and (name is None or acc.get_name() == name) \
+                            and (not showing or self.showing(acc)):
+                        return acc
+                except Exception:
+                    continue
+            return None
+        return wait_for(look, timeout, message="no %s %r" % (role, name))
+
+    def text_of(self, acc):
+        return self.Atspi.Text.get_text(acc, 0, self.Atspi.Text.get_character_count(acc))
+
+    def centre(self, acc):
+        r = self.Atspi.Component.get_extents(acc, self.Atspi.CoordType.SCREEN)
+        return r.x + r.width // 2, r.y + r.height // 2
+
+    def extents(self, acc):
+        r = self.Atspi.Component.get_extents(acc, self.Atspi.CoordType.SCREEN)
+        return r.x, r.y, r.width, r.height
+
+    # --- X input and output -----------------------------------------------------------
+    def xdotool(self, *args):
+        return subprocess.run(["xdotool", *map(str, args)], env=self.env, check=True,
+                              capture_output=True, text=True).stdout
+
+    def click(self, acc):
+        x, y = self.centre(acc)
+        self.click_at(x, y)
+
+    def click_at(self, x, y):
+        self.xdotool("mousemove", "--sync", x, y)
+        self.xdotool("click", 1)
+        time.sleep(0.15)
+
+    def key(self, *keys):
+        self.xdotool("key", "--delay", 60, *keys)
+        time.sleep(0.15)
+
+    def type(self, text):
+        self.xdotool("type", "--delay", 20, "--", text)
+        time.sleep(0.15)
+
+    def screenshot(self, path):
+        subprocess.run(["import", "-window", "root", path], env=self.env, check=True)
+
+    def pixel(self, x, y):
+        """The colour at a screen position, as (r, g, b)."""
+        out = subprocess.run(["import", "-window", "root", "-crop", "1x1+%d+%d" % (x, y), "-depth", "8", "txt:-"],
+                             env=self.env, capture_output=True, text=True, check=True).stdout
+        line = out.splitlines()[-1]
+        rgb = line.split("(")[1].split(")")[0].split(",")[:3]
+        return tuple(int(float(v)) for v in rgb)
+
+    def window_state(self, window_id):
+        return subprocess.run(["xprop", "-id", str(window_id), "_NET_WM_STATE"], env=self.env,
+                              capture_output=True, text=True).stdout
+
+    def stacking(self):
+        out = subprocess.run(["xprop", "-root", "_NET_CLIENT_LIST_STACKING"], env=self.env,
+                             capture_output=True, text=True).stdout
+        return [int(x.strip().rstrip(","), 16) for x in out.split("#")[-1].split()] if "#" in out else []
+
+    def active_window(self):
+        try:
+            return int(self.xdotool("getactivewindow").strip())
+        except subprocess.CalledProcessError:
+            return None
