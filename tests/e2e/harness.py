@@ -158,7 +158,7 @@ class Program:
 
     def x_windows(self):
         """Ids of the visible X windows of this copy."""
-        out = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.pid), "--name", "."],
+        out = subprocess.run(["xdotool", "search", "--all", "--onlyvisible", "--pid", str(self.pid), "--name", "."],
                              env=self.desktop.env, capture_output=True, text=True)
         return [int(x) for x in out.stdout.split()]
 
