@@ -1,5 +1,6 @@
 #include "platform/gui_platform.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QFont>
 #include <QGuiApplication>
@@ -25,10 +26,16 @@ MsgAnswer QtMessageBoxes::show(const QString &text, MsgIcon icon, MsgButtons but
     // A lone carriage return is this program's line break in a message.
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    // Owned by the window the person is using, so that it stands in front of it even when
+    // that window stays on top of everything.
+    QWidget *owner = QApplication::activeWindow();
     QMessageBox box(icon == MsgIcon::Critical ? QMessageBox::Critical : QMessageBox::Information,
                     title.isEmpty() ? kAppTitle : title, shown,
                     buttons == MsgButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
-                                                 : QMessageBox::Ok);
+                                                 : QMessageBox::Ok,
+                    owner);
+    if (owner && owner->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+        box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
     box.setWindowIcon(applicationIcon());
     box.setTextFormat(Qt::PlainText);
     const int result = box.exec();

@@ -1,0 +1,89 @@
+"""Refer a friend from the exit screen: every refusal in its order, then tricky values that
+reach the site's query parser exactly, trimmed."""
+
+import unittest
+
+from e2e_case import DesktopCase, wait_for
+
+
+class Referral(DesktopCase):
+    def field(self, screen, content):
+        d = self.desktop
+        return next(a for a in d.descendants(screen) if a.get_role_name() == "text" and d.text_of(a) == content)
+
+    def submit_expecting(self, program, screen, message):
+        d = self.desktop
+        self.press(screen, "Refer A Friend Now")
+        box, texts = program.message_box()
+        self.assertEqual(texts, [message])
+        self.dismiss(box)
+        wait_for(lambda: program._box() is None, 5)
+
+    def replace_text(self, field, text):
+        d = self.desktop
+        d.click(field)
+        d.key("ctrl+a", "BackSpace")
+        d.type(text)
+
+    def test_refusals_then_a_referral(self):
+        d = self.desktop
+        program, main = self.start_main()
+        d.key("alt+f", "x")
+        screen = self.exit_screen(program)
+        name = self.field(screen, "Your Name")
+        email = self.field(screen, "Your Email Address")
+        friend_name = self.field(screen, "Friend's Name")
+        friend_email = self.field(screen, "Friend's Email Address")
+
+        self.submit_expecting(program, screen, "Please Enter Proper Email Address")
+        d.click(email)
+        self.assertEqual(d.text_of(email), "")  # the prompt clears on entry
+        d.type("ann@home.example")
+        d.click(friend_email)
+        d.type("ann@home.example")
+        self.submit_expecting(program, screen, "Please Enter Distinct Email Addresses")
+        self.replace_text(friend_email, "cy+1%@work")
+        self.submit_expecting(program, screen, "Please Enter Proper Email Address")
+        d.click(friend_email)
+        d.key("End")
+        d.type(".example")
+        self.submit_expecting(program, screen, "Please Enter Your Name")
+
+        # A space typed into an e-mail field is refused, once per keystroke.
+        d.click(email)
+        d.key("End")
+        d.type(" ")
+        box, texts = program.message_box()
+        self.assertEqual(texts, ["Email Address Cannot Contain Space"])
+        self.dismiss(box)
+        self.assertEqual(d.text_of(email), "ann@home.example")
+
+        d.click(name)
+        d.enter(name, "  Ann & Bob=1 Zoë ")
+        self.submit_expecting(program, screen, "Please Enter Your Friend's Name")
+        d.click(friend_name)
+        d.enter(friend_name, "Bo Ωψ 李")
+        self.press(screen, "Refer A Friend Now")
+        d.wait_pages(1)
+        query = d.site.requests[-1]["query"]
+        self.assertEqual(query, {
+            "page": ["tovr-refer-a-friend"],
+            "taf1": ["Ann & Bob=1 Zoë"],
+            "taf2": ["ann@home.example"],
+            "taf3": ["Your Message\r\n"],
+            "taf4": ["Bo Ωψ 李"],
+            "taf5": ["cy+1%@work.example"],
+            "taf6": [d.browser_addresses()[-1].split("/velmoor/ssd.php")[0] + "/velmoor/"],
+        })
+        self.assertEqual(list(query), ["page", "taf1", "taf2", "taf3", "taf4", "taf5", "taf6"])
+
+        # Into the hidden message field by Tab, emptied and left: its prompt comes back,
+        # and the referral is refused for it.
+        d.click(friend_name)
+        d.key("Tab", "ctrl+a", "BackSpace", "shift+Tab")
+        self.submit_expecting(program, screen, "Please Enter Your Message")
+        self.assertEqual(len(d.site.requests), 1)
+
+
+if __name__ == "__main__":
+    unittest.main()
