@@ -2,7 +2,7 @@
 WERROR ?= OFF
 CMAKE_FLAGS := -DVELMOOR_WERROR=$(WERROR)
 
-.PHONY: all deps build run test test-asan screenshots clean
+.PHONY: all deps build run test test-asan bench screenshots clean
 all: build
 
 deps:
@@ -27,8 +27,11 @@ test-asan: deps
 	@cmake --build --preset asan
 	@ctest --preset asan
 
+bench: build
+	@./build/dev/bench/bench_wait
+
 screenshots: build
-	@python3 tests/e2e/screenshots.py build/dev/velmoor docs/screenshots
+	@/usr/bin/python3 -W ignore tests/e2e/screenshots.py build/dev/velmoor docs/screenshots
 
 clean:
 	@rm -rf build

@@ -23,6 +23,7 @@ FrmMain::FrmMain(Services &services, Forms &forms, qint16 &intAnswer)
     connect(m_ui->mnuExit, &QAction::triggered, this, &QWidget::close);
     connect(m_ui->cmdNext, &QPushButton::clicked, this, &FrmMain::cmdNext_Click);
     m_ui->Label2->adjustSize();
+    m_ui->pi->adjustSize();
     m_ui->txtQuestion->setFocus();
 
     // Precise timers started in this order: when both fall due, Timer1 is handled first

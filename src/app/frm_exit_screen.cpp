@@ -21,8 +21,14 @@ FrmExitScreen::FrmExitScreen(Services &services, WindowRegistry &registry)
     m_ui->setupUi(this);
     setFont(formFont());
     fixClientSize(*this, {741, 315});
-    m_ui->Check1->setText(QStringLiteral("Visit our forum now at ") + forum());
+    m_ui->Check1->setText(QStringLiteral("Visit ") + forum() + QStringLiteral(" now"));
     m_ui->Label3->setText(familyText());
+    // Bold underlined Verdana 9 pt, drawn a little tighter: the face that stands in for
+    // Verdana here runs wider, and the whole line must fit the frame.
+    QFont link(QStringLiteral("Verdana"), 9, QFont::Bold);
+    link.setUnderline(true);
+    link.setLetterSpacing(QFont::PercentageSpacing, 94);
+    m_ui->lblGoToHome->setFont(link);
     m_referral = std::make_unique<ReferralPanel>(
         ReferralPanel::Fields{m_ui->txtName, m_ui->txtEmail, m_ui->txtFriendName,
                               m_ui->txtFriendEmail, m_ui->txtMessage, m_ui->cmdSubmit},

@@ -45,7 +45,7 @@ QString FrmAbout::description()
 
 QString FrmAbout::homePageInvitation()
 {
-    return QStringLiteral("Click here to visit us online at ") + QString::fromLatin1(pages::kForumAddress);
+    return QStringLiteral("Visit us at ") + QString::fromLatin1(pages::kForumAddress);
 }
 
 } // namespace velmoor

@@ -46,7 +46,7 @@ class Links(DesktopCase):
         d.key("alt+h", "a")
         about = program.window_containing("label", "Click here for more details")
         self.expect(lambda: d.click(d.find(about, "label", "Click here for more details")), "fully-branded")
-        self.expect(lambda: d.click(self.label(about, "Click here to visit us")), "home-page")
+        self.expect(lambda: d.click(self.label(about, "Visit us at")), "home-page")
         d.key("Return")
         time.sleep(0.5)
         self.assertFalse(any(a.get_name() == "Click here for more details" and d.showing(a)

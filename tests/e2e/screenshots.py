@@ -1,0 +1,109 @@
+"""Drives velmoor through its windows and saves a picture of each: make screenshots."""
+
+import os
+import subprocess
+import sys
+import time
+
+sys.path.insert(0, os.path.dirname(__file__))
+from harness import Desktop, wait_for  # noqa: E402
+
+
+def main(binary, out):
+    os.makedirs(out, exist_ok=True)
+    d = Desktop(binary)
+    try:
+        def x_window(acc):
+            """The X window of a top-level accessible, matched by its size and place."""
+            x, y, w, h = d.extents(acc)
+            ids = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "."], env=d.env,
+                                 capture_output=True, text=True).stdout.split()
+            for wid in ids:
+                geometry = subprocess.run(["xdotool", "getwindowgeometry", "--shell", wid], env=d.env,
+                                          capture_output=True, text=True).stdout
+                v = {k: int(n) for k, n in (line.split("=") for line in geometry.split()) if k != "SCREEN"}
+                if (v["WIDTH"], v["HEIGHT"]) == (w, h) and abs(v["X"] - x) <= 30 and abs(v["Y"] - y) <= 30:
+                    return wid
+            raise AssertionError("no X window for %s" % acc.get_name())
+
+        def shoot(acc, name):
+            time.sleep(0.4)
+            path = os.path.join(out, name + ".png")
+            # -frame: with the window manager's title bar, which shows the caption.
+            subprocess.run(["import", "-frame", "-window", x_window(acc), path], env=d.env, check=True)
+            print("saved", path)
+
+        def press(root, name):
+            d.click(d.find(root, "push button", name))
+
+        def close_box(program):
+            box, _ = program.message_box()
+            d.click(d.find(box, "push button"))
+            wait_for(lambda: program._box() is None, 5)
+
+        program = d.start()
+        main_window = program.window_containing("push button", "Get My Answer")
+        time.sleep(1.2)  # the squares show after one second
+        shoot(main_window, "question-window")
+
+        press(main_window, "Get My Answer")
+        box, _ = program.message_box()
+        shoot(box, "message-empty-question")
+        close_box(program)
+
+        d.key("alt+h", "a")
+        about = program.window_containing("label", "Click here for more details")
+        shoot(about, "about-window")
+        d.key("Return")
+
+        seen = set()
+        question = d.find(main_window, "text")
+        d.click(question)
+        d.type("Will my plants grow?")
+        while len(seen) < 2:
+            press(main_window, "Get My Answer")
+            if not seen:
+                time.sleep(2.5)
+                shoot(main_window, "please-wait")
+            result = program.window_containing("label", "Answer Is")
+            word = next(a.get_name() for a in d.descendants(result) if a.get_name() in ("Yes", "No"))
+            if word not in seen:
+                seen.add(word)
+                shoot(result, "result-" + word.lower())
+            d.key("alt+b")
+            main_window = program.window_containing("push button", "Get My Answer")
+
+        second = d.start()
+        box, _ = second.message_box()
+        shoot(box, "message-already-running")
+        close_box(second)
+
+        d.key("alt+f", "x")
+        screen = program.window_containing("push button", "Exit")
+        shoot(screen, "exit-screen")
+        press(screen, "Refer A Friend Now")
+        box, _ = program.message_box()
+        shoot(box, "message-referral")
+        close_box(program)
+        email = next(a for a in d.descendants(screen) if a.get_role_name() == "text"
+                     and d.text_of(a) == "Your Email Address")
+        d.click(email)
+        d.type(" ")
+        box, _ = program.message_box()
+        shoot(box, "message-space-in-email")
+        close_box(program)
+        press(screen, "Exit")
+        program.wait_exit()
+
+        later = d.start(days_later=15)
+        box, _ = later.message_box()
+        shoot(box, "message-update-reminder")
+        d.click(next(a for a in d.descendants(box) if a.get_role_name() == "push button" and "No" in a.get_name()))
+        later.window_containing("push button", "Get My Answer")
+        later.kill()
+    finally:
+        d.close()
+
+
+if __name__ == "__main__":
+    main(sys.argv[1], sys.argv[2])
