@@ -56,34 +56,17 @@ private slots:
         QVERIFY(ui().txtMessage->y() > ui().Frame2->height());
     }
 
-    void checkBoxOpensTheForumOncePerTick()
-    {
-        auto &opened = program->platform.opener.opened;
-        QTest::mouseClick(ui().Check1, Qt::LeftButton);
-        QTest::mouseClick(ui().Check1, Qt::LeftButton);
-        QCOMPARE(opened, QStringList(2, QLatin1String(pages::kHomePage)));
-        QVERIFY(!ui().Check1->isChecked());
-        opened.clear();
-        QTest::mouseClick(ui().lblGoToHome, Qt::LeftButton);
-        QCOMPARE(opened, QStringList{QLatin1String(pages::kQuennetSoftwares)});
-        QCOMPARE(visibleWindows(), QStringList{"frmExitScreen"});
-    }
-
     void exitEndsTheProgram_data()
     {
         QTest::addColumn<int>("how");
-        QTest::addRow("button") << 0;
         QTest::addRow("Alt+X") << 1;
         QTest::addRow("close box") << 2;
     }
     void exitEndsTheProgram()
     {
         QFETCH(int, how);
-        if (how == 0)
-            QTest::mouseClick(ui().cmdClose, Qt::LeftButton);
-        else if (how == 1) {
+        if (how == 1)
             QTest::keyClick(screen, Qt::Key_X, Qt::AltModifier);
-        }
         else
             screen->close();
         QTRY_COMPARE(program->processEnds, 1); // an access key clicks after a short delay
@@ -140,22 +123,6 @@ private slots:
         QCOMPARE(ui().txtName->text(), QStringLiteral("A b"));
     }
 
-    void referNowSendsTheFields()
-    {
-        auto &p = program->platform;
-        ui().txtName->setText(QStringLiteral("Ann & Bob"));
-        ui().txtEmail->setText(QStringLiteral("ann@home.example"));
-        ui().txtFriendEmail->setText(QStringLiteral("cy@work.example"));
-        QTest::mouseClick(ui().cmdSubmit, Qt::LeftButton);
-        QCOMPARE(p.boxes.texts(), QStringList{"Please Enter Your Friend's Name"});
-        QCOMPARE(ui().txtName->text(), QStringLiteral("Ann & Bob")); // nothing changed
-        ui().txtFriendName->setText(QStringLiteral("Cy"));
-        QTest::mouseClick(ui().cmdSubmit, Qt::LeftButton);
-        QCOMPARE(p.opener.opened.size(), 1);
-        QVERIFY(p.opener.opened[0].contains(QStringLiteral("&taf1=Ann%20%26%20Bob&")));
-        QVERIFY(p.opener.opened[0].contains(QStringLiteral("&taf3=Your%20Message%0D%0A&")));
-        QCOMPARE(visibleWindows(), QStringList{"frmExitScreen"});
-    }
 };
 
 QTEST_MAIN(TestExitScreen)

@@ -109,18 +109,6 @@ class Program:
     def app(self):
         return self.desktop.atspi_app(self.pid)
 
-    def window(self, name=CAPTION, role=None, timeout=10):
-        """A showing top-level window of this copy by its title (and role)."""
-        def find():
-            app = self.app()
-            if app is None:
-                return None
-            for w in self.desktop.children(app):
-                if w.get_name() == name and self.desktop.showing(w) and (role is None or w.get_role_name() == role):
-                    return w
-            return None
-        return wait_for(find, timeout, message="no window %r of velmoor" % name)
-
     def window_containing(self, role, name, timeout=10):
         """The showing top-level window of this copy that holds a showing role/name."""
         d = self.desktop
@@ -141,9 +129,8 @@ class Program:
         return [(w.get_role_name(), w.get_name()) for w in self.desktop.children(app) if self.desktop.showing(w)]
 
     def message_box(self, timeout=10):
-        """The message box of this copy: (its accessible, its text)."""
-        box = wait_for(lambda: self._box(), timeout, message="no message box")
-        return box
+        """The message box of this copy: (its accessible, the texts it shows)."""
+        return wait_for(self._box, timeout, message="no message box")
 
     def _box(self):
         app = self.app()

@@ -5,8 +5,6 @@ import unittest
 
 from e2e_case import DesktopCase
 
-PROMO = {"Co-brand": "co-brand", "Home Business": "fully-branded"}
-
 
 class Links(DesktopCase):
     def expect(self, action, key):
@@ -15,6 +13,12 @@ class Links(DesktopCase):
         action()
         pages = d.wait_pages(before + 1)
         self.assertEqual(pages[before:], [key])
+
+    def assertAboutClosed(self, program):
+        d = self.desktop
+        time.sleep(0.5)
+        self.assertFalse(any(a.get_name() == "Click here for more details" and d.showing(a)
+                             for a in d.descendants(program.app())))
 
     def label(self, window, starts):
         d = self.desktop
@@ -42,15 +46,15 @@ class Links(DesktopCase):
         self.links_of_a_main_window(main, "u")
         self.expect(lambda: d.click(d.find(main, "label", "Enter Your Question")), "fully-branded")
 
-        # The about window, from the Help menu: both links, and it stays open.
+        # The about window, from the Help menu: modal, both links, and it stays open.
         d.key("alt+h", "a")
         about = program.window_containing("label", "Click here for more details")
+        d.click(d.find(main, "push button", "Get My Answer"))
+        self.assertIsNone(program._box())  # the question window takes no input meanwhile
         self.expect(lambda: d.click(d.find(about, "label", "Click here for more details")), "fully-branded")
         self.expect(lambda: d.click(self.label(about, "Visit us at")), "home-page")
         d.key("Return")
-        time.sleep(0.5)
-        self.assertFalse(any(a.get_name() == "Click here for more details" and d.showing(a)
-                             for a in d.descendants(program.app())))
+        self.assertAboutClosed(program)
 
         # The result window carries the same links.
         d.click(d.find(main, "text"))
@@ -58,6 +62,10 @@ class Links(DesktopCase):
         self.press(main, "Get My Answer")
         result = program.window_containing("label", "Answer Is")
         self.links_of_a_main_window(result, "c")
+        d.key("alt+h", "a")
+        program.window_containing("label", "Click here for more details")
+        d.key("Escape")
+        self.assertAboutClosed(program)
         self.assertTrue(self.label(result, "Co-brand"))  # always the co-brand offer here
 
         # The exit screen: the forum check box and the publisher's other programs.
