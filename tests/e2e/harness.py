@@ -82,6 +82,18 @@ def wait_for(what, timeout=10.0, interval=0.05, message=None):
         time.sleep(interval)
 
 
+def read_line(fd, who):
+    """The first line a starting server writes to the pipe `fd` (then closed)."""
+    line = b""
+    while not line.endswith(b"\n"):
+        chunk = os.read(fd, 256)
+        if not chunk:
+            raise RuntimeError("%s did not start" % who)
+        line += chunk
+    os.close(fd)
+    return line.decode().strip()
+
+
 class Program:
     """One started copy of velmoor."""
 
@@ -202,14 +214,7 @@ class Desktop:
         self._spawn(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
                     pass_fds=(write,))
         os.close(write)
-        number = b""
-        while not number.endswith(b"\n"):
-            chunk = os.read(read, 16)
-            if not chunk:
-                raise RuntimeError("Xvfb did not start")
-            number += chunk
-        os.close(read)
-        self.env["DISPLAY"] = ":" + number.decode().strip()
+        self.env["DISPLAY"] = ":" + read_line(read, "Xvfb")
         self._spawn(["openbox", "--sm-disable"])
         wait_for(lambda: "window id" in subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self.env,
                                                        capture_output=True, text=True).stdout, 10)
@@ -218,14 +223,7 @@ class Desktop:
         read, write = os.pipe()
         self._spawn(["dbus-daemon", "--session", "--nofork", "--print-address=%d" % write], pass_fds=(write,))
         os.close(write)
-        address = b""
-        while not address.endswith(b"\n"):
-            chunk = os.read(read, 256)
-            if not chunk:
-                raise RuntimeError("dbus-daemon did not start")
-            address += chunk
-        os.close(read)
-        self.env["DBUS_SESSION_BUS_ADDRESS"] = address.decode().strip()
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = read_line(read, "dbus-daemon")
         self.env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
         self.env["NO_AT_BRIDGE"] = "0"
         self._spawn(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
