@@ -253,6 +253,19 @@ private slots:
         QCOMPARE(program->processEnds, 0);
     }
 
+    void hiddenMakeMoneyCommandStillOpensItsPage()
+    {
+        // Out of sight on both windows, so the end-to-end run cannot click it.
+        auto &opened = program->platform.opener.opened;
+        QVERIFY(!main->ui().mkmoney->isVisible());
+        main->ui().mkmoney->trigger();
+        ask(QStringLiteral("Money?"));
+        QTRY_VERIFY(display() && display()->isVisible());
+        QVERIFY(!display()->ui().mkmoney->isVisible());
+        display()->ui().mkmoney->trigger();
+        QCOMPARE(opened, QStringList(2, QLatin1String(pages::kFullyBranded)));
+    }
+
     void squaresBlink()
     {
         // Real timers: over three seconds the squares must be seen both shown and hidden
