@@ -1,6 +1,7 @@
 #include "app/frm_exit_screen.h"
 
 #include "app/frm_startup.h"
+#include "app/promo.h"
 #include "app/window_registry.h"
 #include "platform/gui_platform.h"
 #include "referral/referral_panel.h"
@@ -8,20 +9,13 @@
 
 namespace velmoor {
 
-namespace {
-QString forum()
-{
-    return QString::fromLatin1(pages::kForumAddress);
-}
-} // namespace
-
 FrmExitScreen::FrmExitScreen(Services &services, WindowRegistry &registry)
     : m_ui(std::make_unique<Ui::FrmExitScreen>()), m_services(services), m_registry(registry)
 {
     m_ui->setupUi(this);
     setFont(formFont());
     fixClientSize(*this, {741, 315});
-    m_ui->Check1->setText(QStringLiteral("Visit ") + forum() + QStringLiteral(" now"));
+    m_ui->Check1->setText(QStringLiteral("Visit ") + forumAddress() + QStringLiteral(" now"));
     m_ui->Label3->setText(familyText());
     // Bold underlined Verdana 9 pt, drawn a little tighter: the face that stands in for
     // Verdana here runs wider, and the whole line must fit the frame.

@@ -2,7 +2,6 @@
 // frmExitScreen: shown topmost when a main window closes; its E&xit ends the program.
 
 #include "platform/forms.h"
-#include "app/promo.h"
 #include "platform/platform.h"
 
 #include <QWidget>

@@ -25,34 +25,27 @@ PromoFront promoFront(qint16 draw)
     return draw % 2 == 1 ? PromoFront::Cobrand : PromoFront::FullBrand;
 }
 
-namespace {
-QString forum()
-{
-    return QString::fromLatin1(pages::kForumAddress);
-}
-} // namespace
-
 QString appealText(int index)
 {
     switch (index) {
     case 0:
         return QStringLiteral("Programs like this one can only be made and kept up with your "
                               "support. The best way to support us is to visit our forum at ")
-            + forum()
+            + forumAddress()
             + QStringLiteral(" regularly, and take part in the discussions and other activities "
                              "on the board.");
     case 1:
-        return QStringLiteral("Please visit our forum at ") + forum()
+        return QStringLiteral("Please visit our forum at ") + forumAddress()
             + QStringLiteral(" regularly and support it by taking part in the discussions and "
                              "other activities. These programs cannot be supported and kept up "
                              "without you visiting it weekly.");
     case 2:
-        return forum()
+        return forumAddress()
             + QStringLiteral(" is a free online discussion forum about divination and fate. To "
                              "help us develop and maintain this software, please visit it "
                              "regularly.");
     default:
-        return QStringLiteral("Your forum at ") + forum()
+        return QStringLiteral("Your forum at ") + forumAddress()
             + QStringLiteral(" needs your help: please visit it regularly and take part in its "
                              "discussions and activities, so that we can maintain and develop "
                              "more programs like this one.");

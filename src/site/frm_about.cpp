@@ -46,7 +46,7 @@ QString FrmAbout::description()
 
 QString FrmAbout::homePageInvitation()
 {
-    return QStringLiteral("Visit us at ") + QString::fromLatin1(pages::kForumAddress);
+    return QStringLiteral("Visit us at ") + forumAddress();
 }
 
 } // namespace velmoor

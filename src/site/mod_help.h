@@ -49,6 +49,12 @@ private:
     PageOpener &m_opener;
 };
 
+// The forum's address, as the program's texts name it.
+inline QString forumAddress()
+{
+    return QString::fromLatin1(pages::kForumAddress);
+}
+
 // Captions of the promotional labels both main windows carry.
 namespace promo {
 inline const QString kCobrand = QStringLiteral(

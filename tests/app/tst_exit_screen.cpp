@@ -1,5 +1,6 @@
 #include "answer/frm_main.h"
 #include "app/frm_exit_screen.h"
+#include "app/promo.h"
 #include "app/program_fixture.h"
 #include "referral/mod_tell_a_friend.h"
 #include "ui_frm_exit_screen.h"

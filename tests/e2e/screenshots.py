@@ -36,8 +36,10 @@ def main(binary, out):
         def press(root, name):
             d.click(d.find(root, "push button", name))
 
-        def close_box(program):
+        def shoot_box(program, name):
+            """Pictures the message box the copy shows now, then presses its OK."""
             box, _ = program.message_box()
+            shoot(box, name)
             d.click(d.find(box, "push button"))
             wait_for(lambda: program._box() is None, 5)
 
@@ -47,9 +49,7 @@ def main(binary, out):
         shoot(main_window, "question-window")
 
         press(main_window, "Get My Answer")
-        box, _ = program.message_box()
-        shoot(box, "message-empty-question")
-        close_box(program)
+        shoot_box(program, "message-empty-question")
 
         d.key("alt+h", "a")
         about = program.window_containing("label", "Click here for more details")
@@ -74,24 +74,18 @@ def main(binary, out):
             main_window = program.window_containing("push button", "Get My Answer")
 
         second = d.start()
-        box, _ = second.message_box()
-        shoot(box, "message-already-running")
-        close_box(second)
+        shoot_box(second, "message-already-running")
 
         d.key("alt+f", "x")
         screen = program.window_containing("push button", "Exit")
         shoot(screen, "exit-screen")
         press(screen, "Refer A Friend Now")
-        box, _ = program.message_box()
-        shoot(box, "message-referral")
-        close_box(program)
+        shoot_box(program, "message-referral")
         email = next(a for a in d.descendants(screen) if a.get_role_name() == "text"
                      and d.text_of(a) == "Your Email Address")
         d.click(email)
         d.type(" ")
-        box, _ = program.message_box()
-        shoot(box, "message-space-in-email")
-        close_box(program)
+        shoot_box(program, "message-space-in-email")
         press(screen, "Exit")
         program.wait_exit()
 
