@@ -1,21 +1,48 @@
 #!/usr/bin/env bash
-# Installs, from Debian's archive only, whatever Velmoor needs to build, run, test and
-# take screenshots that this machine does not have yet. Safe to run again: it installs
-# nothing when everything is present.
+# Installs, from Debian's archive only, whatever Velmoor needs that this machine does not
+# have yet. Safe to run again: it installs nothing when everything is present.
+#
+#   install-deps.sh [GROUP...]   groups: linux (the default), windows-build, windows
 set -euo pipefail
 
-packages=(
+linux=(
   # build
   g++ cmake ninja-build make qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+  # the icon is drawn once as SVG; its PNG sizes are rendered when building
+  librsvg2-bin
   # the windows ask for Verdana; DejaVu Sans is the metric-close face we map it to
   fonts-dejavu-core fontconfig
   # tests: a virtual X server, a window manager, input and screen tools, a stand-in site
   xvfb xauth openbox xdotool x11-utils imagemagick python3 dbus libfaketime
-  python3-pyatspi at-spi2-core gir1.2-atspi-2.0
+  python3-pyatspi at-spi2-core gir1.2-atspi-2.0 clang-format
+  # install and package checks
+  dpkg-dev desktop-file-utils appstream lintian file qt6-wayland
+)
+# Cross-building Qt and Velmoor for Windows
+windows_build=(
+  g++ cmake ninja-build make dpkg-dev qt6-base-dev qt6-base-dev-tools librsvg2-bin
+  mingw-w64 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+)
+# Packaging and testing the Windows build under Wine
+windows=(
+  "${windows_build[@]}" wine wine64 nsis icoutils fonts-wine zip unzip
+  xvfb xauth openbox xdotool x11-utils imagemagick python3
 )
 
+groups=("$@")
+((${#groups[@]})) || groups=(linux)
+packages=()
+for g in "${groups[@]}"; do
+  case $g in
+    linux) packages+=("${linux[@]}") ;;
+    windows-build) packages+=("${windows_build[@]}") ;;
+    windows) packages+=("${windows[@]}") ;;
+    *) echo "install-deps: unknown group '$g' (linux, windows-build, windows)" >&2; exit 2 ;;
+  esac
+done
+
 missing=()
-for p in "${packages[@]}"; do
+for p in $(printf '%s\n' "${packages[@]}" | sort -u); do
   status=$(dpkg-query -W -f='${db:Status-Abbrev}' "$p" 2>/dev/null || true)
   [[ $status == ii* ]] || missing+=("$p")
 done

@@ -36,9 +36,9 @@ QString appealText(int index)
                              "on the board.");
     case 1:
         return QStringLiteral("Please visit our forum at ") + forumAddress()
-            + QStringLiteral(" regularly and support it by taking part in the discussions and "
+            + QStringLiteral(" regularly, and support it by taking part in the discussions and "
                              "other activities. These programs cannot be supported and kept up "
-                             "without you visiting it weekly.");
+                             "unless you visit it regularly.");
     case 2:
         return forumAddress()
             + QStringLiteral(" is a free online discussion forum about divination and fate. To "
