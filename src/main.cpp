@@ -2,6 +2,7 @@
 
 #include "app/window_registry.h"
 #include "platform/gui_platform.h"
+#include "platform/instance_lock.h"
 #include "platform/qt_platform.h"
 
 #include <QApplication>
@@ -19,7 +20,7 @@ int main(int argc, char *argv[])
     const QString applicationName = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
     DesktopPageOpener opener;
     QtSettingsStore settings(applicationName);
-    LockFileInstanceQuery instance(LockFileInstanceQuery::defaultLockPath(applicationName));
+    LockFileInstanceQuery instance(LockFileInstanceQuery::defaultLockPaths(applicationName));
     SystemClock clock;
     TimeSeededRandom random(clock);
     QtMessageBoxes boxes;

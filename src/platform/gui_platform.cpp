@@ -34,7 +34,10 @@ MsgAnswer QtMessageBoxes::show(const QString &text, MsgIcon icon, MsgButtons but
                     buttons == MsgButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
                                                  : QMessageBox::Ok,
                     owner);
-    if (owner && owner->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+    // A box with no window of ours to stand in front of (the start-up's boxes, a second
+    // copy's refusal) must not vanish behind a window that stays on top, such as another
+    // copy's exit screen.
+    if (!owner || owner->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
         box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
     box.setWindowIcon(applicationIcon());
     box.setTextFormat(Qt::PlainText);

@@ -40,39 +40,21 @@ std::optional<QString> QtSettingsStore::read(const QString &section, const QStri
 
 bool QtSettingsStore::write(const QString &section, const QString &key, const QString &value)
 {
-    QDir().mkpath(QFileInfo(m_fileName).absolutePath());
+    const QFileInfo file(m_fileName);
+    QDir folder(file.absolutePath());
+    folder.mkpath(QStringLiteral("."));
+    // QSettings would wait half a minute for a lock that a crashed copy left behind, and
+    // its take-over leaves ".rmlock" files of its own: none of them can be live here.
+    const QStringList leftovers = folder.entryList({file.fileName() + QStringLiteral(".lock*")},
+                                                   QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &leftover : leftovers)
+        folder.remove(leftover);
     QSettings settings(m_fileName, QSettings::IniFormat);
     if (settings.status() != QSettings::NoError)
         return false; // never overwrite a store we could not read
     settings.setValue(settingsKey(section, key), value);
     settings.sync();
     return settings.status() == QSettings::NoError;
-}
-
-LockFileInstanceQuery::LockFileInstanceQuery(const QString &lockPath) : m_lock(lockPath)
-{
-    // Held for the whole run: only a dead owner makes the lock stale, never its age.
-    m_lock.setStaleLockTime(0);
-}
-
-QString LockFileInstanceQuery::defaultLockPath(const QString &applicationName)
-{
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (dir.isEmpty())
-        dir = QDir::tempPath();
-    return dir + u'/' + applicationName + QStringLiteral(".lock");
-}
-
-bool LockFileInstanceQuery::PrevInstance()
-{
-    if (!m_answer) {
-        QDir().mkpath(QFileInfo(m_lock.fileName()).absolutePath());
-        const bool locked = m_lock.tryLock(0);
-        // Only a lock held by a live copy means "running"; a folder we cannot write to
-        // must not keep the user out of the program.
-        m_answer = !locked && m_lock.error() == QLockFile::LockFailedError;
-    }
-    return *m_answer;
 }
 
 double SystemClock::secondsSinceMidnight() const

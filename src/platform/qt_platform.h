@@ -3,8 +3,6 @@
 
 #include "platform/platform.h"
 
-#include <QLockFile>
-
 #include <memory>
 #include <random>
 
@@ -12,7 +10,9 @@ namespace velmoor {
 
 // QSettings in INI form under the user's configuration folder, addressed by application
 // name, section and key. QSettings replaces the file atomically, so a crash during a
-// write loses at most that write.
+// write loses at most that write. Only the one running copy writes the store (the
+// instance guard runs first), so a lock file found beside it was left by a crash and is
+// cleared before writing rather than waited out.
 class QtSettingsStore : public SettingsStore {
 public:
     // An empty folder means the user's usual configuration location.
@@ -23,19 +23,6 @@ public:
 
 private:
     QString m_fileName;
-};
-
-// A lock file held for the whole run in the per-user runtime folder. A lock left by a
-// copy that was killed is recognised by its dead process id and taken over.
-class LockFileInstanceQuery : public InstanceQuery {
-public:
-    explicit LockFileInstanceQuery(const QString &lockPath);
-    bool PrevInstance() override;
-    static QString defaultLockPath(const QString &applicationName);
-
-private:
-    QLockFile m_lock;
-    std::optional<bool> m_answer;
 };
 
 class SystemClock : public Clock {

@@ -33,6 +33,15 @@ QString encodeQueryValue(const QString &value)
     return QString::fromLatin1(value.toUtf8().toPercentEncoding());
 }
 
+QString referralTooLong(qsizetype length)
+{
+    return QStringLiteral("This referral is too long to send: please shorten the message or the "
+                          "names. A web address handed to the browser may hold at most %1 "
+                          "characters, and this one would need %2.")
+        .arg(kMaxReferralAddress)
+        .arg(length);
+}
+
 void ModTellAFriend::cmdSubmit_Click(const ReferralFields &fields)
 {
     strName = trimSpaces(fields.name);
@@ -62,7 +71,10 @@ void ModTellAFriend::SubmitReferral()
         return refuse(QStringLiteral("Please Enter Your Message"));
     if (missing(strFriendName, prompts::kFriendName))
         return refuse(QStringLiteral("Please Enter Your Friend's Name"));
-    strReferralURL = referralAddress();
+    const QString address = referralAddress();
+    if (address.size() > kMaxReferralAddress)
+        return refuse(referralTooLong(address.size()));
+    strReferralURL = address;
     OpenReferralPage();
 }
 

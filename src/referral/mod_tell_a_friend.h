@@ -29,6 +29,13 @@ std::optional<QString> contentOnLeave(const QString &content, const QString &pro
 
 inline const QString kNoSpaceInEmail = QStringLiteral("Email Address Cannot Contain Space");
 
+// The longest referral address the program hands to the browser, which receives it as
+// one argument of its command line: Windows allows a whole command line 32,767 characters,
+// Linux one argument 128 KiB. One limit everywhere, with room for the browser's own words.
+inline constexpr qsizetype kMaxReferralAddress = 32000;
+// The refusal of a longer one; `length` is the address that was not sent.
+QString referralTooLong(qsizetype length);
+
 struct ReferralFields {
     QString name, email, message, friendName, friendEmail;
 };

@@ -7,11 +7,17 @@
 #include <QPointer>
 #include <QPushButton>
 
+#include <limits>
+
 namespace velmoor {
 
 ReferralPanel::ReferralPanel(Fields fields, ModTellAFriend &module, MessageBoxes &boxes)
     : m_fields(fields), m_module(module), m_boxes(boxes)
 {
+    // No silent cut at QLineEdit's default 32,767 characters: a referral too long to send
+    // is refused as a whole when it is submitted.
+    for (QLineEdit *line : {m_fields.txtName, m_fields.txtEmail, m_fields.txtFriendName, m_fields.txtFriendEmail})
+        line->setMaxLength(std::numeric_limits<int>::max());
     m_fields.txtName->setText(prompts::kName);
     m_fields.txtEmail->setText(prompts::kEmail);
     m_fields.txtFriendName->setText(prompts::kFriendName);

@@ -1,8 +1,8 @@
 #include "platform/fakes.h"
+#include "platform/instance_lock.h"
 #include "platform/qt_platform.h"
 
 #include <QElapsedTimer>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -84,33 +84,100 @@ private slots:
         QVERIFY(!store.write(QStringLiteral("Settings"), QStringLiteral("a"), QStringLiteral("b")));
     }
 
-    void lockFileLetsOneCopyRun()
+    void settingsLockLeftByACrashDoesNotDelayAWrite()
     {
         QTemporaryDir dir;
-        const QString path = dir.path() + QStringLiteral("/velmoor.lock");
-        LockFileInstanceQuery first(path);
-        QVERIFY(!first.PrevInstance());
-        LockFileInstanceQuery second(path);
-        QVERIFY(second.PrevInstance());
+        QtSettingsStore store(QStringLiteral("velmoor"), dir.path());
+        QVERIFY(store.write(QStringLiteral("Settings"), QStringLiteral("Kept"), QStringLiteral("1")));
+        // What a copy killed inside QSettings' write leaves: an empty lock, and the
+        // take-over files of earlier attempts.
+        for (const char *name : {"velmoor.conf.lock", "velmoor.conf.lock.rmlock", "velmoor.conf.lock.rmlock.rmlock"}) {
+            QFile leftover(dir.path() + QStringLiteral("/velmoor/") + QLatin1String(name));
+            QVERIFY(leftover.open(QIODevice::WriteOnly));
+        }
+        QElapsedTimer elapsed;
+        elapsed.start();
+        QVERIFY(store.write(QStringLiteral("Settings"), QStringLiteral("New"), QStringLiteral("2")));
+        QVERIFY2(elapsed.elapsed() < 10000, "waited for a dead lock to age");
+        QCOMPARE(store.read(QStringLiteral("Settings"), QStringLiteral("Kept")), QStringLiteral("1"));
+        QCOMPARE(QDir(dir.path() + QStringLiteral("/velmoor")).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("velmoor.conf")});
     }
 
-    void lockLeftByADeadCopyIsTakenOver()
+    void lockLetsOneCopyRunUntilItsHolderIsGone()
     {
         QTemporaryDir dir;
-        const QString path = dir.path() + QStringLiteral("/velmoor.lock");
-        // A lock file naming a process that no longer exists, as a killed copy leaves it.
-        QProcess gone;
-        gone.start(QStringLiteral("true"));
-        QVERIFY(gone.waitForStarted());
-        const qint64 deadPid = gone.processId();
-        QVERIFY(gone.waitForFinished());
-        QFile stale(path);
-        QVERIFY(stale.open(QIODevice::WriteOnly));
-        stale.write(QByteArray::number(deadPid) + "\nvelmoor\n" + QSysInfo::machineHostName().toUtf8() + '\n');
-        stale.close();
-        LockFileInstanceQuery next(path);
-        QVERIFY(!next.PrevInstance());
+        const QStringList paths{dir.path() + QStringLiteral("/velmoor.lock")};
+        auto first = std::make_unique<LockFileInstanceQuery>(paths);
+        QVERIFY(!first->PrevInstance());
+        QCOMPARE(first->heldPath(), paths.front());
+        LockFileInstanceQuery second(paths);
+        QVERIFY(second.PrevInstance());
+        QCOMPARE(second.heldPath(), QString());
+        first.reset(); // the holder ends: its lock goes with it, the file stays
+        QVERIFY(QFile::exists(paths.front()));
+        QVERIFY(!LockFileInstanceQuery(paths).PrevInstance());
     }
+
+    void leftoversAtTheLockPathNeverKeepTheUserOut_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("folder");
+        QTest::addRow("empty file") << QByteArray() << false;
+        QTest::addRow("garbage") << QByteArray("\xff\xfe not a lock\n") << false;
+        QTest::addRow("another copy's stale owner") << QByteArray("4242\nvelmoor\nhost\n") << false;
+        QTest::addRow("a folder") << QByteArray() << true;
+    }
+
+    void leftoversAtTheLockPathNeverKeepTheUserOut()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, folder);
+        QTemporaryDir dir;
+        const QString first = dir.path() + QStringLiteral("/run/velmoor.lock");
+        const QString second = dir.path() + QStringLiteral("/own/velmoor.lock");
+        QDir().mkpath(dir.path() + QStringLiteral("/own"));
+        if (folder) {
+            QDir().mkpath(first);
+        } else {
+            QDir().mkpath(dir.path() + QStringLiteral("/run"));
+            QFile file(first);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        }
+        LockFileInstanceQuery copy({first, second});
+        QVERIFY(!copy.PrevInstance());
+        QCOMPARE(copy.heldPath(), folder ? second : first);
+        // ...and the guard still works: the next copy finds the same lock held.
+        QVERIFY(LockFileInstanceQuery({first, second}).PrevInstance());
+        // With every path blocked the program runs rather than refusing for good.
+        QVERIFY(!LockFileInstanceQuery({first + QStringLiteral("/.."), QStringLiteral("/")}).PrevInstance());
+    }
+
+#ifndef Q_OS_WIN
+    void lockStaysInFoldersOfTheUsersOwn()
+    {
+        QTemporaryDir dir;
+        const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+        const QByteArray cache = qgetenv("XDG_CACHE_HOME");
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(dir.path() + QStringLiteral("/cache")));
+        // A folder every user may write to is not a runtime folder, whatever the variable says.
+        QFile::setPermissions(dir.path(), QFile::permissions(dir.path()) | QFile::WriteOther);
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(dir.path()));
+        const QStringList shared = LockFileInstanceQuery::defaultLockPaths(QStringLiteral("velmoor"));
+        qunsetenv("XDG_RUNTIME_DIR");
+        const QStringList unset = LockFileInstanceQuery::defaultLockPaths(QStringLiteral("velmoor"));
+        qputenv("XDG_RUNTIME_DIR", runtime);
+        qputenv("XDG_CACHE_HOME", cache);
+
+        const QString own = dir.path() + QStringLiteral("/cache/velmoor");
+        QCOMPARE(shared, QStringList{own + QStringLiteral("/velmoor.lock")});
+        QCOMPARE(unset, shared);
+        const auto others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther
+            | QFile::WriteOther | QFile::ExeOther;
+        QCOMPARE(QFile::permissions(own) & others, QFile::Permissions());
+    }
+#endif
 };
 
 QTEST_GUILESS_MAIN(TestQtPlatform)

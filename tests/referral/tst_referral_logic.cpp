@@ -143,6 +143,32 @@ private slots:
         QCOMPARE(only("taf6"), QLatin1String(pages::kProductPage));
     }
 
+    void anAddressTooLongForTheBrowserIsRefusedWhole()
+    {
+        FakePlatform p;
+        const ModHelp help(p.opener);
+        ModTellAFriend module(help, p.boxes);
+        ReferralFields fields{QStringLiteral("Ann"), QStringLiteral("me@home.example"), QStringLiteral("m"),
+                              QStringLiteral("Bob"), QStringLiteral("you@work.example")};
+        module.cmdSubmit_Click(fields);
+        const qsizetype room = kMaxReferralAddress - p.opener.opened.takeFirst().size();
+        fields.message = QString(room + 1, u'm');
+        module.cmdSubmit_Click(fields);
+        QCOMPARE(p.opener.opened.size(), 1);
+        QCOMPARE(p.opener.opened.first().size(), kMaxReferralAddress);
+
+        fields.message += u'm';
+        module.cmdSubmit_Click(fields);
+        // Non-Latin text grows ninefold once encoded: far fewer letters fit.
+        fields.message = QString(kMaxReferralAddress / 9, QChar(0x674E));
+        module.cmdSubmit_Click(fields);
+        QCOMPARE(p.opener.opened.size(), 1);
+        QCOMPARE(p.boxes.texts().size(), 2);
+        QCOMPARE(p.boxes.texts().first(), referralTooLong(kMaxReferralAddress + 1));
+        QVERIFY(p.boxes.texts().first().contains(QStringLiteral("at most 32000 characters")));
+        QCOMPARE(module.strReferralURL, p.opener.opened.first()); // the last one sent
+    }
+
     void promptRulesTrimOnlySpaces()
     {
         QCOMPARE(trimSpaces(QStringLiteral("  a b \t ")), QStringLiteral("a b \t"));
