@@ -1,9 +1,8 @@
 """Every link and menu command reaches the site as exactly its page key, once per click."""
 
-import time
 import unittest
 
-from e2e_case import DesktopCase
+from e2e_case import DesktopCase, wait_for
 
 
 class Links(DesktopCase):
@@ -16,9 +15,8 @@ class Links(DesktopCase):
 
     def assertAboutClosed(self, program):
         d = self.desktop
-        time.sleep(0.5)
-        self.assertFalse(any(a.get_name() == "Click here for more details" and d.showing(a)
-                             for a in d.descendants(program.app())))
+        wait_for(lambda: not any(a.get_name() == "Click here for more details" and d.showing(a)
+                                 for a in d.descendants(program.app())), 5, message="the about window stayed")
 
     def label(self, window, starts):
         d = self.desktop

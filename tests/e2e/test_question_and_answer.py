@@ -47,10 +47,10 @@ class QuestionAndAnswer(DesktopCase):
         self.assertLess(elapsed, 7)
         word = [a.get_name() for a in d.descendants(result) if a.get_name() in ("Yes", "No")]
         self.assertEqual(len(word), 1)
-        time.sleep(0.3)
-        # The answer picture sits above "Answer Is".
+        # The answer picture sits above "Answer Is" (once the new window is painted).
         lx, ly, lw, lh = d.extents(d.find(result, "label", "Answer Is"))
-        colour = d.pixel(lx + lw // 2, ly - 60)
+        colour = wait_for(lambda: d.pixel(lx + lw // 2, ly - 60) in ((255, 255, 255), (0, 0, 0))
+                          and d.pixel(lx + lw // 2, ly - 60), 5)
         self.assertEqual(colour, (255, 255, 255) if word[0] == "Yes" else (0, 0, 0))
         self.assertEqual(len(program.showing_windows()), 1)
 

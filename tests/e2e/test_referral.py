@@ -7,6 +7,10 @@ from e2e_case import DesktopCase, wait_for
 
 
 class Referral(DesktopCase):
+    def setUp(self):
+        self.desktop.site.requests.clear()
+        open(self.desktop.browser_log, "w").close()
+
     def field(self, screen, content):
         d = self.desktop
         return next(a for a in d.descendants(screen) if a.get_role_name() == "text" and d.text_of(a) == content)
@@ -83,6 +87,41 @@ class Referral(DesktopCase):
         d.key("Tab", "ctrl+a", "BackSpace", "shift+Tab")
         self.submit_expecting(program, screen, "Please Enter Your Message")
         self.assertEqual(len(d.site.requests), 1)
+
+    def test_a_long_referral_is_sent_whole_or_refused_whole(self):
+        d = self.desktop
+        program, main = self.start_main()
+        d.key("alt+f", "x")
+        screen = self.exit_screen(program)
+        name = self.field(screen, "Your Name")
+        d.paste(self.field(screen, "Your Email Address"), "ann@home.example")
+        d.paste(self.field(screen, "Friend's Email Address"), "bob@work.example")
+        d.paste(self.field(screen, "Friend's Name"), "Bob")
+        d.paste(name, "N")
+        self.press(screen, "Refer A Friend Now")
+        d.wait_pages(1)
+        fits = 32000 - len(d.browser_addresses()[-1]) + 1  # the longest name that fits
+
+        # Pasted past what a single-line field held by default, kept whole, refused whole.
+        d.paste(name, "N" * 40000)
+        self.assertEqual(d.Atspi.Text.get_character_count(name), 40000)
+        self.press(screen, "Refer A Friend Now")
+        box, texts = program.message_box()
+        self.assertTrue(texts[0].startswith("This referral is too long to send"), texts)
+        self.assertIn("at most 32000 characters", texts[0])
+        self.dismiss(box)
+        wait_for(lambda: program._box() is None, 5)
+        d.paste(name, "N" * (fits + 1))
+        self.press(screen, "Refer A Friend Now")
+        self.dismiss(program.message_box()[0])
+        wait_for(lambda: program._box() is None, 5)
+
+        d.paste(name, "N" * fits)
+        self.press(screen, "Refer A Friend Now")
+        pages = d.wait_pages(2)
+        self.assertEqual(len(pages), 2)
+        self.assertEqual(len(d.browser_addresses()[-1]), 32000)
+        self.assertEqual(d.site.requests[-1]["query"]["taf1"], ["N" * fits])
 
 
 if __name__ == "__main__":

@@ -35,10 +35,25 @@ class SingleInstance(DesktopCase):
         after, _ = self.start_main()
         self.assertTrue(after.running())
 
+    def test_refusal_stands_in_front_of_the_first_copys_exit_screen(self):
+        d = self.desktop
+        first, main = self.start_main()
+        d.key("alt+f", "x")
+        self.exit_screen(first)
+        second = d.start()
+        second.message_box()
+        box_ids = wait_for(second.x_windows, 5)
+
+        def in_front_with_focus():
+            return d.stacking()[-1:] == box_ids[-1:] and d.active_window() in box_ids
+        wait_for(in_front_with_focus, 5, message="the refusal is not in front with the focus: stacking %s, "
+                 "active %s, box %s" % (d.stacking(), d.active_window(), box_ids))
+        self.refused(second)
+        self.assertTrue(first.running())
+
     def test_simultaneous_starts_leave_exactly_one(self):
         d = self.desktop
         copies = [d.start() for _ in range(3)]
-        time.sleep(1)
 
         def settled():
             mains = [p for p in copies if p.running() and any(

@@ -1,0 +1,131 @@
+"""A monkey at the keyboard and mouse: thousands of random clicks inside the program's
+windows, letters, Tab, Enter, Escape, Space and access keys. It fails on a crash, a
+sanitizer report, a hang (no answer for 5 s), a live copy with no window, or the question
+and result windows shown at once. A copy that ends by its own Exit is started again.
+
+VELMOOR_MONKEY_SEED and VELMOOR_MONKEY_EVENTS change the run; the seed is printed on a
+failure and every event is logged to monkey-events.log in the working folder."""
+
+import os
+import random
+import subprocess
+import sys
+import time
+import unittest
+
+from e2e_case import DesktopCase
+
+SEED = int(os.environ.get("VELMOOR_MONKEY_SEED", "20261207"))
+EVENTS = int(os.environ.get("VELMOOR_MONKEY_EVENTS", "2000"))
+CHECK_EVERY = 25
+KEYS = ["Tab", "shift+Tab", "Return", "Escape", "space", "BackSpace", "Up", "Down"]
+ACCESS_KEYS = ["alt+x", "alt+b", "alt+f", "alt+h", "alt+d", "alt+o", "alt+v", "alt+u", "alt+a", "alt+e"]
+
+
+class Monkey(DesktopCase):
+    def setUp(self):
+        self.log_path = os.path.abspath("monkey-events.log")
+        self.log = open(self.log_path, "w", encoding="utf-8")
+        self.rng = random.Random(SEED)
+
+    def tearDown(self):
+        self.log.close()
+        super().tearDown()
+
+    def fail_with(self, what):
+        self.fail("%s (seed %d; events in %s)" % (what, SEED, self.log_path))
+
+    def geometry(self, wid):
+        out = self.desktop.xdotool("getwindowgeometry", "--shell", wid)
+        v = dict(line.split("=") for line in out.split())
+        return int(v["X"]), int(v["Y"]), int(v["WIDTH"]), int(v["HEIGHT"])
+
+    def one_event(self, program, n):
+        d, rng = self.desktop, self.rng
+        kind = rng.random()
+        try:
+            if kind < 0.5:
+                windows = program.x_windows()
+                if not windows:
+                    return
+                x, y, w, h = self.geometry(rng.choice(windows))
+                px, py = x + rng.randrange(max(w, 1)), y + rng.randrange(max(h, 1))
+                self.log.write("%d click %d %d\n" % (n, px, py))
+                d.xdotool("mousemove", px, py, "click", 1)
+            elif kind < 0.75:
+                text = "".join(rng.choice("abcxyz?. ") for _ in range(rng.randint(1, 4)))
+                self.log.write("%d type %r\n" % (n, text))
+                d.xdotool("type", "--delay", 1, "--", text)
+            elif kind < 0.93:
+                key = rng.choice(KEYS)
+                self.log.write("%d key %s\n" % (n, key))
+                d.xdotool("key", key)
+            else:
+                key = rng.choice(ACCESS_KEYS)
+                self.log.write("%d key %s\n" % (n, key))
+                d.xdotool("key", key)
+        except subprocess.CalledProcessError as error:  # a window that went away meanwhile
+            self.log.write("%d (%s)\n" % (n, error.stderr.strip() if error.stderr else error))
+
+    def check(self, program):
+        d = self.desktop
+        output = program.output()
+        if "Sanitizer" in output or "runtime error:" in output:
+            self.fail_with("sanitizer report:\n" + output[-3000:])
+        if not program.running():
+            return
+        # A hang: the copy's event loop answers the accessibility bus; give it 5 s.
+        d.Atspi.set_timeout(5000, 5000)
+        deadline = time.monotonic() + 5
+        while True:
+            app = d.atspi_app(program.pid)
+            if app is not None:
+                try:
+                    windows = d.children(app)
+                    [d.Atspi.Component.get_extents(w, d.Atspi.CoordType.SCREEN) for w in windows]
+                    break
+                except Exception as error:  # noqa: BLE001
+                    if "imeout" in str(error):
+                        self.fail_with("no answer for 5 s")
+            if not program.running():
+                return
+            if time.monotonic() > deadline:
+                self.fail_with("no answer for 5 s")
+            time.sleep(0.1)
+        # A window must show (give a closing window and its successor a moment).
+        deadline = time.monotonic() + 5
+        while program.running() and not program.x_windows():
+            if time.monotonic() > deadline:
+                self.fail_with("a live copy with no window")
+            time.sleep(0.1)
+        shown = program.showing_windows()
+        mains = [w for w in d.children(d.atspi_app(program.pid) or d.Atspi.get_desktop(0))
+                 if d.showing(w) and any(a.get_role_name() == "push button" and a.get_name() in ("Get My Answer", "Back")
+                                         and d.showing(a) for a in d.descendants(w))]
+        if len(mains) > 1:
+            self.fail_with("question and result windows at once: %s" % shown)
+
+    def test_random_input_never_breaks_the_program(self):
+        d = self.desktop
+        program, _ = self.start_main()
+        restarts = 0
+        for n in range(EVENTS):
+            if not program.running():
+                code = program.wait_exit()
+                self.check(program)
+                if code != 0:
+                    self.fail_with("the copy ended with %s:\n%s" % (code, program.output()[-3000:]))
+                self.log.write("%d ended by Exit; started again\n" % n)
+                restarts += 1
+                program, _ = self.start_main()
+            self.one_event(program, n)
+            if n % CHECK_EVERY == CHECK_EVERY - 1:
+                self.log.flush()
+                self.check(program)
+        self.check(program)
+        sys.stderr.write("monkey: %d events, seed %d, %d exits and restarts, %d pages opened\n"
+                         % (EVENTS, SEED, restarts, len(d.site.requests)))
+
+
+if __name__ == "__main__":
+    unittest.main()
