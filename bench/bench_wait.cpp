@@ -18,7 +18,9 @@ double cpuSeconds()
 {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    const auto seconds = [](const timeval &t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6; };
+    const auto seconds = [](const timeval &t) {
+        return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
+    };
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 } // namespace
@@ -33,9 +35,7 @@ int main(int argc, char *argv[])
     qint64 worstGap = 0;
     QTimer ticker;
     ticker.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&ticker, &QTimer::timeout, [&] {
-        worstGap = std::max(worstGap, sinceTick.restart());
-    });
+    QObject::connect(&ticker, &QTimer::timeout, [&] { worstGap = std::max(worstGap, sinceTick.restart()); });
 
     constexpr int runs = 3;
     double worstDrift = 0;
@@ -53,11 +53,13 @@ int main(int argc, char *argv[])
         const double cpu = cpuSeconds() - cpuBefore;
         worstDrift = std::max(worstDrift, seconds - 4.0);
         worstCpu = std::max(worstCpu, cpu / seconds);
-        std::printf("run %d: 4 pauses took %.4f s, processor %.2f%%\n", run + 1, seconds, 100.0 * cpu / seconds);
+        std::printf("run %d: 4 pauses took %.4f s, processor %.2f%%\n", run + 1, seconds,
+                    100.0 * cpu / seconds);
     }
     std::printf("worst drift over 4 s: %.1f ms (target: 0 to 50 ms)\n", worstDrift * 1000);
     std::printf("worst processor use while waiting: %.2f%% (target: under 5%%)\n", worstCpu * 100);
-    std::printf("worst gap between 50 ms ticks: %lld ms (target: under 100 ms)\n", static_cast<long long>(worstGap));
+    std::printf("worst gap between 50 ms ticks: %lld ms (target: under 100 ms)\n",
+                static_cast<long long>(worstGap));
     const bool met = worstDrift >= 0 && worstDrift < 0.05 && worstCpu < 0.05 && worstGap < 100;
     std::printf("%s\n", met ? "targets met" : "TARGET MISSED");
     return met ? 0 : 1;

@@ -9,8 +9,8 @@ qint16 drawAnswer(float r)
     return static_cast<qint16>(std::floor(2.0 * static_cast<double>(r) + 1.0));
 }
 
-void runAnswerSequence(AnswerSequenceView &view, const std::function<bool()> &alive,
-                       RandomSource &random, Pause &pause, qint16 &intAnswer)
+void runAnswerSequence(AnswerSequenceView &view, const std::function<bool()> &alive, RandomSource &random,
+                       Pause &pause, qint16 &intAnswer)
 {
     view.stopTimers();
     intAnswer = drawAnswer(random.next());

@@ -31,7 +31,7 @@ public:
 // off, answer into the result window, windows swapped. `alive` is asked after every pause:
 // once it says false (the question window closed, the program is ending) nothing more of
 // the sequence runs and `view` is not touched again.
-void runAnswerSequence(AnswerSequenceView &view, const std::function<bool()> &alive,
-                       RandomSource &random, Pause &pause, qint16 &intAnswer);
+void runAnswerSequence(AnswerSequenceView &view, const std::function<bool()> &alive, RandomSource &random,
+                       Pause &pause, qint16 &intAnswer);
 
 } // namespace velmoor

@@ -9,8 +9,8 @@
 namespace velmoor {
 
 FrmMain::FrmMain(Services &services, Forms &forms, qint16 &intAnswer)
-    : m_ui(std::make_unique<Ui::FrmMain>()), m_services(services), m_forms(forms),
-      m_intAnswer(intAnswer), m_help(services.opener)
+    : m_ui(std::make_unique<Ui::FrmMain>()), m_services(services), m_forms(forms), m_intAnswer(intAnswer),
+      m_help(services.opener)
 {
     m_ui->setupUi(this);
     setFont(formFont());
@@ -65,8 +65,7 @@ bool FrmMain::ValidateQuestion()
     if (!m_ui->txtQuestion->toPlainText().isEmpty())
         return true;
     QPointer<FrmMain> self(this);
-    m_services.boxes.show(QStringLiteral("Plese Enter Your Question"), MsgIcon::Information,
-                          MsgButtons::Ok);
+    m_services.boxes.show(QStringLiteral("Plese Enter Your Question"), MsgIcon::Information, MsgButtons::Ok);
     if (self)
         m_ui->txtQuestion->setFocus();
     return false;
@@ -80,8 +79,9 @@ void FrmMain::cmdNext_Click()
     // program ended, before the sequence comes back from a pause.
     QPointer<FrmMain> self(this);
     Forms &forms = m_forms;
-    runAnswerSequence(*this, [self, &forms] { return self && forms.isLoaded(FormId::Main); },
-                      m_services.random, m_services.pause, m_intAnswer);
+    runAnswerSequence(
+        *this, [self, &forms] { return self && forms.isLoaded(FormId::Main); }, m_services.random,
+        m_services.pause, m_intAnswer);
 }
 
 void FrmMain::Timer1_Timer()

@@ -24,8 +24,8 @@ FrmExitScreen::FrmExitScreen(Services &services, WindowRegistry &registry)
     link.setLetterSpacing(QFont::PercentageSpacing, 94);
     m_ui->lblGoToHome->setFont(link);
     m_referral = std::make_unique<ReferralPanel>(
-        ReferralPanel::Fields{m_ui->txtName, m_ui->txtEmail, m_ui->txtFriendName,
-                              m_ui->txtFriendEmail, m_ui->txtMessage, m_ui->cmdSubmit},
+        ReferralPanel::Fields{m_ui->txtName, m_ui->txtEmail, m_ui->txtFriendName, m_ui->txtFriendEmail,
+                              m_ui->txtMessage, m_ui->cmdSubmit},
         registry.modTellAFriend, services.boxes);
 
     connect(m_ui->cmdClose, &QPushButton::clicked, this, [this] { m_registry.EndProgram(); });

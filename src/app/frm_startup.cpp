@@ -24,8 +24,8 @@ QIcon FrmStartup::IMGIcon(int index) const
 void FrmStartup::Form_Load()
 {
     if (m_services.instance.PrevInstance()) {
-        m_services.boxes.show(QStringLiteral("Application is already running"),
-                              MsgIcon::Information, MsgButtons::Ok);
+        m_services.boxes.show(QStringLiteral("Application is already running"), MsgIcon::Information,
+                              MsgButtons::Ok);
         m_registry.EndProgram();
         return;
     }

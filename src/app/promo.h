@@ -17,7 +17,7 @@ PromoFront promoFront(qint16 draw);
 // The exit screen's appeals, one of which is drawn when it loads, and its paragraph on
 // the publisher's other programs.
 QString appealText(int index); // 0 to 3
-int appealIndex(float r);       // the integer part of 4r
+int appealIndex(float r);      // the integer part of 4r
 QString familyText();
 
 } // namespace velmoor

@@ -12,8 +12,7 @@ namespace velmoor {
 WindowRegistry::WindowRegistry(Services &services, std::function<void()> endProcess)
     : help(services.opener), modTellAFriend(help, services.boxes), m_services(services),
       m_endProcess(std::move(endProcess))
-{
-}
+{}
 
 WindowRegistry::~WindowRegistry()
 {
@@ -80,8 +79,8 @@ bool WindowRegistry::isLoaded(FormId id) const
 
 void WindowRegistry::unload(FormId id)
 {
-    const auto it = std::find_if(m_loaded.begin(), m_loaded.end(),
-                                 [id](const Entry &entry) { return entry.id == id; });
+    const auto it =
+        std::find_if(m_loaded.begin(), m_loaded.end(), [id](const Entry &entry) { return entry.id == id; });
     if (it == m_loaded.end())
         return;
     const QPointer<QWidget> window = it->window;

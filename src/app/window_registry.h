@@ -57,7 +57,7 @@ private:
 
     Services &m_services;
     std::function<void()> m_endProcess;
-    std::vector<Entry> m_loaded; // in load order
+    std::vector<Entry> m_loaded;               // in load order
     std::vector<QPointer<QWidget>> m_unloaded; // awaiting deletion
     bool m_ending = false;
 };

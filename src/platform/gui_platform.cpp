@@ -20,8 +20,7 @@ void DesktopPageOpener::open(const QString &address)
     QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
 }
 
-MsgAnswer QtMessageBoxes::show(const QString &text, MsgIcon icon, MsgButtons buttons,
-                               const QString &title)
+MsgAnswer QtMessageBoxes::show(const QString &text, MsgIcon icon, MsgButtons buttons, const QString &title)
 {
     // A lone carriage return is this program's line break in a message.
     QString shown = text;
@@ -31,8 +30,7 @@ MsgAnswer QtMessageBoxes::show(const QString &text, MsgIcon icon, MsgButtons but
     QWidget *owner = QApplication::activeWindow();
     QMessageBox box(icon == MsgIcon::Critical ? QMessageBox::Critical : QMessageBox::Information,
                     title.isEmpty() ? kAppTitle : title, shown,
-                    buttons == MsgButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
-                                                 : QMessageBox::Ok,
+                    buttons == MsgButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
                     owner);
     // A box with no window of ours to stand in front of (the start-up's boxes, a second
     // copy's refusal) must not vanish behind a window that stays on top, such as another

@@ -54,18 +54,19 @@ QStringList LockFileInstanceQuery::defaultLockPaths(const QString &applicationNa
     if (!runtime.isEmpty() && info.isDir() && ownedByMe(info)
         && !(info.permissions() & (QFile::WriteGroup | QFile::WriteOther)))
         paths << info.absoluteFilePath() + u'/' + file;
-    const QString own = privateFolder(
-        QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + u'/' + applicationName);
+    const QString own = privateFolder(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)
+                                      + u'/' + applicationName);
 #else
-    const QString own = privateFolder(
-        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + u'/' + applicationName);
+    const QString own = privateFolder(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+                                      + u'/' + applicationName);
 #endif
     if (!own.isEmpty())
         paths << own + u'/' + file;
     return paths;
 }
 
-LockFileInstanceQuery::LockFileInstanceQuery(QStringList lockPaths) : m_paths(std::move(lockPaths)) {}
+LockFileInstanceQuery::LockFileInstanceQuery(QStringList lockPaths) : m_paths(std::move(lockPaths))
+{}
 
 bool LockFileInstanceQuery::PrevInstance()
 {
@@ -89,8 +90,8 @@ LockFileInstanceQuery::Outcome LockFileInstanceQuery::tryLock(const QString &pat
     const std::wstring name = QDir::toNativeSeparators(path).toStdWString();
     // Not inheritable: a browser started from here must not keep the lock alive.
     HANDLE file = CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return Outcome::Unusable;
     OVERLAPPED whole{};
@@ -102,7 +103,7 @@ LockFileInstanceQuery::Outcome LockFileInstanceQuery::tryLock(const QString &pat
     const DWORD error = GetLastError();
     CloseHandle(file);
     return error == ERROR_LOCK_VIOLATION || error == ERROR_IO_PENDING ? Outcome::HeldElsewhere
-                                                                       : Outcome::Unusable;
+                                                                      : Outcome::Unusable;
 }
 
 LockFileInstanceQuery::~LockFileInstanceQuery()

@@ -27,8 +27,7 @@ QString settingsKey(const QString &section, const QString &key)
 
 QtSettingsStore::QtSettingsStore(QString applicationName, QString folder)
     : m_fileName(settingsFile(applicationName, std::move(folder)))
-{
-}
+{}
 
 std::optional<QString> QtSettingsStore::read(const QString &section, const QString &key)
 {

@@ -86,13 +86,11 @@ void ModTellAFriend::OpenReferralPage()
 QString ModTellAFriend::referralAddress() const
 {
     // Every value is encoded: a name such as "Ann & Bob" must not split into parameters.
-    return QString::fromLatin1(pages::kReferral)
-        + QStringLiteral("&taf1=") + encodeQueryValue(strName)
-        + QStringLiteral("&taf2=") + encodeQueryValue(strEmail)
-        + QStringLiteral("&taf3=") + encodeQueryValue(strMessage)
-        + QStringLiteral("&taf4=") + encodeQueryValue(strFriendName)
-        + QStringLiteral("&taf5=") + encodeQueryValue(strFriendEmail)
-        + QStringLiteral("&taf6=") + encodeQueryValue(QString::fromLatin1(pages::kProductPage));
+    return QString::fromLatin1(pages::kReferral) + QStringLiteral("&taf1=") + encodeQueryValue(strName)
+           + QStringLiteral("&taf2=") + encodeQueryValue(strEmail) + QStringLiteral("&taf3=")
+           + encodeQueryValue(strMessage) + QStringLiteral("&taf4=") + encodeQueryValue(strFriendName)
+           + QStringLiteral("&taf5=") + encodeQueryValue(strFriendEmail) + QStringLiteral("&taf6=")
+           + encodeQueryValue(QString::fromLatin1(pages::kProductPage));
 }
 
 void ModTellAFriend::refuse(const QString &message)

@@ -16,17 +16,18 @@ ReferralPanel::ReferralPanel(Fields fields, ModTellAFriend &module, MessageBoxes
 {
     // No silent cut at QLineEdit's default 32,767 characters: a referral too long to send
     // is refused as a whole when it is submitted.
-    for (QLineEdit *line : {m_fields.txtName, m_fields.txtEmail, m_fields.txtFriendName, m_fields.txtFriendEmail})
+    for (QLineEdit *line :
+         {m_fields.txtName, m_fields.txtEmail, m_fields.txtFriendName, m_fields.txtFriendEmail})
         line->setMaxLength(std::numeric_limits<int>::max());
     m_fields.txtName->setText(prompts::kName);
     m_fields.txtEmail->setText(prompts::kEmail);
     m_fields.txtFriendName->setText(prompts::kFriendName);
     m_fields.txtFriendEmail->setText(prompts::kFriendEmail);
     setText(m_fields.txtMessage, prompts::kMessageInitial);
-    for (QObject *field : {static_cast<QObject *>(m_fields.txtName), static_cast<QObject *>(m_fields.txtEmail),
-                           static_cast<QObject *>(m_fields.txtFriendName),
-                           static_cast<QObject *>(m_fields.txtFriendEmail),
-                           static_cast<QObject *>(m_fields.txtMessage)})
+    for (QObject *field :
+         {static_cast<QObject *>(m_fields.txtName), static_cast<QObject *>(m_fields.txtEmail),
+          static_cast<QObject *>(m_fields.txtFriendName), static_cast<QObject *>(m_fields.txtFriendEmail),
+          static_cast<QObject *>(m_fields.txtMessage)})
         field->installEventFilter(this);
     connect(m_fields.cmdSubmit, &QPushButton::clicked, this, &ReferralPanel::cmdSubmit_Click);
 }

@@ -6,7 +6,7 @@ QString forumStrip()
 {
     return QStringLiteral("The most popular divination forum online, best resource for all "
                           "divination. Visit it now: ")
-        + forumAddress();
+           + forumAddress();
 }
 
 } // namespace velmoor::promo

@@ -57,13 +57,13 @@ inline QString forumAddress()
 
 // Captions of the promotional labels both main windows carry.
 namespace promo {
-inline const QString kCobrand = QStringLiteral(
-    "Co-brand this software for your site.  Increase loyalty and traffic to your site. "
-    "Put your site's name &&  link here. See \"Help\" for details.    "
-    "Click Here for more info on co-branding.");
-inline const QString kFullBrand = QStringLiteral(
-    "Home Business Opportunity. Start your own Internet business and make money online. "
-    "Get this software fully branded for your website. Click here for more details.");
+inline const QString kCobrand =
+    QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to your site. "
+                   "Put your site's name &&  link here. See \"Help\" for details.    "
+                   "Click Here for more info on co-branding.");
+inline const QString kFullBrand =
+    QStringLiteral("Home Business Opportunity. Start your own Internet business and make money online. "
+                   "Get this software fully branded for your website. Click here for more details.");
 // The forum strip at the top of both main windows.
 QString forumStrip();
 } // namespace promo

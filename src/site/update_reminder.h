@@ -27,16 +27,15 @@ QString dateToText(QDate date, const QLocale &locale);
 std::optional<QDate> textToDate(const QString &text, const QLocale &locale);
 
 inline const QString kSettingsSection = QStringLiteral("Settings");
-inline const QString kReminderText = QStringLiteral(
-    "There maybe an update to this software available\rDo you want to check for an update?");
+inline const QString kReminderText =
+    QStringLiteral("There maybe an update to this software available\rDo you want to check for an update?");
 
 class UpdateReminderRun {
 public:
-    UpdateReminderRun(SettingsStore &store, const Clock &clock, MessageBoxes &boxes,
-                      const ModHelp &help, QLocale locale = QLocale())
+    UpdateReminderRun(SettingsStore &store, const Clock &clock, MessageBoxes &boxes, const ModHelp &help,
+                      QLocale locale = QLocale())
         : m_store(store), m_clock(clock), m_boxes(boxes), m_help(help), m_locale(std::move(locale))
-    {
-    }
+    {}
     // Every failure ends the reminder quietly at the step where it happens.
     void UpdateReminder();
 

@@ -52,11 +52,12 @@ private slots:
         pause.during = [&](int) { atPauses << view.steps.last(); };
         qint16 intAnswer = 0;
 
-        runAnswerSequence(view, [] { return true; }, random, pause, intAnswer);
+        runAnswerSequence(
+            view, [] { return true; }, random, pause, intAnswer);
 
         QCOMPARE(intAnswer, kNo);
-        QCOMPARE(view.steps, QStringList({"timers off", "panel on", "dot 1", "dot 2", "dot 3",
-                                          "dot 4", "panel off", "answer 2", "swap"}));
+        QCOMPARE(view.steps, QStringList({"timers off", "panel on", "dot 1", "dot 2", "dot 3", "dot 4",
+                                          "panel off", "answer 2", "swap"}));
         // One second after each dot, the fourth included.
         QCOMPARE(atPauses, QStringList({"dot 1", "dot 2", "dot 3", "dot 4"}));
         QCOMPARE(random.randomized, 0); // the draw never reseeds
@@ -73,13 +74,14 @@ private slots:
         pause.during = [&](int) {
             if (!nested) {
                 nested = true;
-                runAnswerSequence(view, [] { return true; }, random, pause, intAnswer);
+                runAnswerSequence(
+                    view, [] { return true; }, random, pause, intAnswer);
             }
         };
-        runAnswerSequence(view, [] { return true; }, random, pause, intAnswer);
+        runAnswerSequence(
+            view, [] { return true; }, random, pause, intAnswer);
         QCOMPARE(intAnswer, kNo);
-        QCOMPARE(view.steps.filter(QStringLiteral("answer")),
-                 QStringList({"answer 2", "answer 2"}));
+        QCOMPARE(view.steps.filter(QStringLiteral("answer")), QStringList({"answer 2", "answer 2"}));
     }
 
     void sequenceStopsOnceItsWindowIsGone()
@@ -90,7 +92,8 @@ private slots:
         qint16 intAnswer = 0;
         bool alive = true;
         pause.during = [&](int call) { alive = call < 2; };
-        runAnswerSequence(view, [&] { return alive; }, random, pause, intAnswer);
+        runAnswerSequence(
+            view, [&] { return alive; }, random, pause, intAnswer);
         QCOMPARE(view.steps.last(), QStringLiteral("dot 2"));
         QCOMPARE(pause.calls, 2);
     }

@@ -138,7 +138,9 @@ private slots:
             QVERIFY(!main->Timer1.isActive() && !main->Timer2.isActive());
             QVERIFY(main->ui().picMessage->isVisible());
             for (int dot = 1; dot <= 4; ++dot)
-                QCOMPARE(main->ui().picMessage->findChild<QWidget *>(QStringLiteral("shp%1").arg(dot))->isVisible(),
+                QCOMPARE(main->ui()
+                             .picMessage->findChild<QWidget *>(QStringLiteral("shp%1").arg(dot))
+                             ->isVisible(),
                          dot <= call);
             QVERIFY(!program->forms.isLoaded(FormId::Display));
         };

@@ -1,7 +1,7 @@
 #include "answer/frm_main.h"
 #include "app/frm_exit_screen.h"
-#include "app/promo.h"
 #include "app/program_fixture.h"
+#include "app/promo.h"
 #include "referral/mod_tell_a_friend.h"
 #include "ui_frm_exit_screen.h"
 
@@ -123,7 +123,6 @@ private slots:
         QTest::keyClicks(ui().txtName, QStringLiteral("A b"));
         QCOMPARE(ui().txtName->text(), QStringLiteral("A b"));
     }
-
 };
 
 QTEST_MAIN(TestExitScreen)

@@ -53,7 +53,8 @@ private slots:
         for (int k = 0; k < 4; ++k) {
             QCOMPARE(appealText(k).size(), lengths[k] + extra);
             QVERIFY(appealText(k).contains(QLatin1String(pages::kForumAddress)));
-            QVERIFY(appealText(k).contains(QLatin1String(" regularly")) && !appealText(k).contains(QLatin1String("weekly")));
+            QVERIFY(appealText(k).contains(QLatin1String(" regularly"))
+                    && !appealText(k).contains(QLatin1String("weekly")));
             QCOMPARE(appealIndex((k + 0.999f) / 4.0f), k);
         }
         QCOMPARE(appealIndex(0.0f), 0);

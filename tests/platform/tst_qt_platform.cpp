@@ -91,7 +91,8 @@ private slots:
         QVERIFY(store.write(QStringLiteral("Settings"), QStringLiteral("Kept"), QStringLiteral("1")));
         // What a copy killed inside QSettings' write leaves: an empty lock, and the
         // take-over files of earlier attempts.
-        for (const char *name : {"velmoor.conf.lock", "velmoor.conf.lock.rmlock", "velmoor.conf.lock.rmlock.rmlock"}) {
+        for (const char *name :
+             {"velmoor.conf.lock", "velmoor.conf.lock.rmlock", "velmoor.conf.lock.rmlock.rmlock"}) {
             QFile leftover(dir.path() + QStringLiteral("/velmoor/") + QLatin1String(name));
             QVERIFY(leftover.open(QIODevice::WriteOnly));
         }
@@ -174,7 +175,7 @@ private slots:
         QCOMPARE(shared, QStringList{own + QStringLiteral("/velmoor.lock")});
         QCOMPARE(unset, shared);
         const auto others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther
-            | QFile::WriteOther | QFile::ExeOther;
+                            | QFile::WriteOther | QFile::ExeOther;
         QCOMPARE(QFile::permissions(own) & others, QFile::Permissions());
     }
 #endif

@@ -23,11 +23,12 @@ ReferralFields untouched()
 QJsonObject parseQuery(const QString &address)
 {
     QProcess python;
-    python.start(QStringLiteral(PYTHON3),
-                 {QStringLiteral("-c"),
-                  QStringLiteral("import sys, json, urllib.parse as u\n"
-                                 "q = u.urlsplit(sys.stdin.read()).query\n"
-                                 "print(json.dumps(u.parse_qs(q, keep_blank_values=True, strict_parsing=True)))")});
+    python.start(
+        QStringLiteral(PYTHON3),
+        {QStringLiteral("-c"),
+         QStringLiteral("import sys, json, urllib.parse as u\n"
+                        "q = u.urlsplit(sys.stdin.read()).query\n"
+                        "print(json.dumps(u.parse_qs(q, keep_blank_values=True, strict_parsing=True)))")});
     python.write(address.toUtf8());
     python.closeWriteChannel();
     if (!python.waitForFinished(20000) || python.exitCode() != 0)
@@ -56,34 +57,37 @@ private slots:
         QTest::addRow("same address wins over all")
             << with([](ReferralFields &f) { f.email = f.friendEmail = QStringLiteral("x"); })
             << "Please Enter Distinct Email Addresses";
-        QTest::addRow("same address, other capitals")
-            << with([](ReferralFields &f) {
-                   f.email = QStringLiteral("A@b.c");
-                   f.friendEmail = QStringLiteral("a@b.c");
-               })
-            << "Please Enter Your Name";
-        QTest::addRow("no dot") << with([&](ReferralFields &f) { proper(f); f.friendEmail = QStringLiteral("you@work"); })
-                                << "Please Enter Proper Email Address";
-        QTest::addRow("dot before the at sign passes")
-            << with([&](ReferralFields &f) { proper(f); f.email = QStringLiteral("me.x@home"); })
-            << "Please Enter Your Name";
+        QTest::addRow("same address, other capitals") << with([](ReferralFields &f) {
+            f.email = QStringLiteral("A@b.c");
+            f.friendEmail = QStringLiteral("a@b.c");
+        }) << "Please Enter Your Name";
+        QTest::addRow("no dot") << with([&](ReferralFields &f) {
+            proper(f);
+            f.friendEmail = QStringLiteral("you@work");
+        }) << "Please Enter Proper Email Address";
+        QTest::addRow("dot before the at sign passes") << with([&](ReferralFields &f) {
+            proper(f);
+            f.email = QStringLiteral("me.x@home");
+        }) << "Please Enter Your Name";
         QTest::addRow("name untouched") << with(proper) << "Please Enter Your Name";
-        QTest::addRow("name blank")
-            << with([&](ReferralFields &f) { proper(f); f.name = QStringLiteral("   "); })
-            << "Please Enter Your Name";
-        QTest::addRow("message emptied")
-            << with([&](ReferralFields &f) { proper(f); f.name = QStringLiteral("Ann"); f.message = prompts::kMessage; })
-            << "Please Enter Your Message";
-        QTest::addRow("friend untouched")
-            << with([&](ReferralFields &f) { proper(f); f.name = QStringLiteral("Ann"); })
-            << "Please Enter Your Friend's Name";
-        QTest::addRow("sent with the message untouched")
-            << with([&](ReferralFields &f) {
-                   proper(f);
-                   f.name = QStringLiteral("Ann");
-                   f.friendName = QStringLiteral("Bob");
-               })
-            << "";
+        QTest::addRow("name blank") << with([&](ReferralFields &f) {
+            proper(f);
+            f.name = QStringLiteral("   ");
+        }) << "Please Enter Your Name";
+        QTest::addRow("message emptied") << with([&](ReferralFields &f) {
+            proper(f);
+            f.name = QStringLiteral("Ann");
+            f.message = prompts::kMessage;
+        }) << "Please Enter Your Message";
+        QTest::addRow("friend untouched") << with([&](ReferralFields &f) {
+            proper(f);
+            f.name = QStringLiteral("Ann");
+        }) << "Please Enter Your Friend's Name";
+        QTest::addRow("sent with the message untouched") << with([&](ReferralFields &f) {
+            proper(f);
+            f.name = QStringLiteral("Ann");
+            f.friendName = QStringLiteral("Bob");
+        }) << "";
     }
     void checksRunInOrderWithOneMessage()
     {
@@ -109,9 +113,12 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("message");
         QTest::addRow("ampersand and equals") << "Ann & Bob=1" << prompts::kMessageInitial;
-        QTest::addRow("override attempt") << "x&taf5=someone@else.example" << "#frag +plus %25";
-        QTest::addRow("line breaks and tabs") << "  Ann\tB  " << "line 1\r\nline 2\r\n";
-        QTest::addRow("non-Latin letters") << QStringLiteral("Zoë 李 Ωmega") << QStringLiteral("Привет 🙂");
+        QTest::addRow("override attempt") << "x&taf5=someone@else.example"
+                                          << "#frag +plus %25";
+        QTest::addRow("line breaks and tabs") << "  Ann\tB  "
+                                              << "line 1\r\nline 2\r\n";
+        QTest::addRow("non-Latin letters")
+            << QStringLiteral("Zoë 李 Ωmega") << QStringLiteral("Привет 🙂");
         QTest::addRow("long message") << "Ann" << QString(10000, u'm');
     }
     void trickyValuesReachTheSiteIntact()
@@ -131,7 +138,8 @@ private slots:
         const QJsonObject query = parseQuery(address);
         const auto only = [&](const char *key) {
             const QJsonArray values = query.value(QLatin1String(key)).toArray();
-            return values.size() == 1 ? values.first().toString() : QStringLiteral("<%1 values>").arg(values.size());
+            return values.size() == 1 ? values.first().toString()
+                                      : QStringLiteral("<%1 values>").arg(values.size());
         };
         QCOMPARE(query.keys(), QStringList({"page", "taf1", "taf2", "taf3", "taf4", "taf5", "taf6"}));
         QCOMPARE(only("page"), QStringLiteral("tovr-refer-a-friend"));

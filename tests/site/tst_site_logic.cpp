@@ -27,8 +27,8 @@ private slots:
             const ModHelp help(recorder);
             (help.*opener)();
             (help.*opener)(); // twice is twice: nothing is remembered
-            const QString address = QLatin1String(pages::kSiteBase)
-                + QStringLiteral("/velmoor/ssd.php?page=") + QLatin1String(key);
+            const QString address = QLatin1String(pages::kSiteBase) + QStringLiteral("/velmoor/ssd.php?page=")
+                                    + QLatin1String(key);
             QCOMPARE(recorder.opened, QStringList({address, address}));
             QVERIFY(address.startsWith(QStringLiteral("https://")));
         }
@@ -80,18 +80,30 @@ private slots:
         QTest::addColumn<QString>("installAfter"); // "" when not written
         QTest::addColumn<bool>("dateRewritten");
         QTest::addColumn<bool>("opens");
-        QTest::addRow("first start") << "" << "" << MsgAnswer::Yes << false << "1" << true << false;
-        QTest::addRow("14 days ago") << "-14" << "1" << MsgAnswer::Yes << false << "" << false << false;
-        QTest::addRow("14 days ahead") << "14" << "1" << MsgAnswer::Yes << false << "" << false << false;
-        QTest::addRow("15 days ago, yes") << "-15" << "1" << MsgAnswer::Yes << true << "1" << true << true;
-        QTest::addRow("15 days ago, no") << "-15" << "7" << MsgAnswer::No << true << "7" << true << false;
-        QTest::addRow("15 days ahead") << "15" << "1" << MsgAnswer::No << true << "1" << true << false;
-        QTest::addRow("negative install") << "-400" << "-3" << MsgAnswer::No << true << "3" << true << false;
-        QTest::addRow("fraction rounds to even") << "-15" << "2.5" << MsgAnswer::No << true << "2" << true << false;
-        QTest::addRow("bad install, yes") << "-15" << "x" << MsgAnswer::Yes << true << "" << false << false;
-        QTest::addRow("empty install") << "-15" << "" << MsgAnswer::Yes << true << "" << false << false;
-        QTest::addRow("install too large") << "-15" << "2147483648" << MsgAnswer::Yes << true << "" << false << false;
-        QTest::addRow("unreadable date") << "Dec the 7th" << "1" << MsgAnswer::Yes << false << "" << false << false;
+        QTest::addRow("first start") << ""
+                                     << "" << MsgAnswer::Yes << false << "1" << true << false;
+        QTest::addRow("14 days ago") << "-14"
+                                     << "1" << MsgAnswer::Yes << false << "" << false << false;
+        QTest::addRow("14 days ahead") << "14"
+                                       << "1" << MsgAnswer::Yes << false << "" << false << false;
+        QTest::addRow("15 days ago, yes") << "-15"
+                                          << "1" << MsgAnswer::Yes << true << "1" << true << true;
+        QTest::addRow("15 days ago, no") << "-15"
+                                         << "7" << MsgAnswer::No << true << "7" << true << false;
+        QTest::addRow("15 days ahead") << "15"
+                                       << "1" << MsgAnswer::No << true << "1" << true << false;
+        QTest::addRow("negative install") << "-400"
+                                          << "-3" << MsgAnswer::No << true << "3" << true << false;
+        QTest::addRow("fraction rounds to even") << "-15"
+                                                 << "2.5" << MsgAnswer::No << true << "2" << true << false;
+        QTest::addRow("bad install, yes") << "-15"
+                                          << "x" << MsgAnswer::Yes << true << "" << false << false;
+        QTest::addRow("empty install") << "-15"
+                                       << "" << MsgAnswer::Yes << true << "" << false << false;
+        QTest::addRow("install too large") << "-15"
+                                           << "2147483648" << MsgAnswer::Yes << true << "" << false << false;
+        QTest::addRow("unreadable date") << "Dec the 7th"
+                                         << "1" << MsgAnswer::Yes << false << "" << false << false;
     }
     void reminderFollowsItsRule()
     {
