@@ -2,7 +2,7 @@
 WERROR ?= OFF
 CMAKE_FLAGS := -DVELMOOR_WERROR=$(WERROR)
 
-.PHONY: all deps build run test test-asan bench screenshots clean
+.PHONY: all deps build run test test-asan bench screenshots check-format clean
 all: build
 
 deps:
@@ -32,6 +32,9 @@ bench: build
 
 screenshots: build
 	@/usr/bin/python3 -W ignore tests/e2e/screenshots.py build/dev/velmoor docs/screenshots
+
+check-format: deps
+	@clang-format --dry-run --Werror $$(git ls-files '*.cpp' '*.h')
 
 clean:
 	@rm -rf build

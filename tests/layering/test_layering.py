@@ -1,0 +1,71 @@
+"""The folders of src/ depend on each other downward only: app on answer, referral, site and
+platform; answer and referral on site and platform; site on platform; platform on none of
+them. Read from every #include under src/."""
+
+import os
+import re
+import unittest
+
+SRC = os.path.join(os.path.dirname(__file__), "..", "..", "src")
+ALLOWED = {
+    "app": {"answer", "referral", "site", "platform"},
+    "answer": {"site", "platform"},
+    "referral": {"site", "platform"},
+    "site": {"platform"},
+    "platform": set(),
+}
+# Headers generated when building, by the folder they belong to.
+GENERATED = {"site_addresses.h": "site", "velmoor_version.h": "platform"}
+INCLUDE = re.compile(r'^\s*#\s*include\s*"([^"]+)"', re.M)
+
+
+def target_of(include, own_folder):
+    """The src/ folder an include names, or None when it names none (a window's own
+    generated ui_*.h)."""
+    if "/" in include:
+        return include.split("/")[0]
+    if include in GENERATED:
+        return GENERATED[include]
+    if include.startswith("ui_"):
+        return None
+    return own_folder
+
+
+def violations(src):
+    found = []
+    for folder in sorted(ALLOWED):
+        for root, _, files in os.walk(os.path.join(src, folder)):
+            for name in sorted(files):
+                path = os.path.join(root, name)
+                with open(path, encoding="utf-8", errors="replace") as f:
+                    text = f.read()
+                for include in INCLUDE.findall(text):
+                    target = target_of(include, folder)
+                    if target is None or target == folder:
+                        continue
+                    if target not in ALLOWED:
+                        found.append("%s: #include \"%s\" names no folder of src/" % (path, include))
+                    elif target not in ALLOWED[folder]:
+                        found.append("%s: %s -> %s (#include \"%s\")" % (os.path.relpath(path, src), folder,
+                                                                          target, include))
+    return found
+
+
+class Layering(unittest.TestCase):
+    def test_every_include_points_down(self):
+        self.assertEqual(violations(SRC), [])
+
+    def test_an_upward_include_is_caught(self):
+        import tempfile
+        with tempfile.TemporaryDirectory() as src:
+            for folder in ALLOWED:
+                os.mkdir(os.path.join(src, folder))
+            with open(os.path.join(src, "site", "x.cpp"), "w") as f:
+                f.write('#include "site/mod_help.h"\n#include "ui_frm_about.h"\n#include "answer/answer.h"\n')
+            with open(os.path.join(src, "platform", "y.h"), "w") as f:
+                f.write('#include "site_addresses.h"\n')
+            self.assertEqual(len(violations(src)), 2)
+
+
+if __name__ == "__main__":
+    unittest.main()
