@@ -157,9 +157,12 @@ class Program:
         def find():
             app = self.app()
             for w in d.children(app) if app is not None else []:
-                if d.showing(w) and any(a.get_role_name() == role and a.get_name() == name and d.showing(a)
-                                        for a in d.descendants(w)):
-                    return w
+                try:
+                    if d.showing(w) and any(a.get_role_name() == role and a.get_name() == name and d.showing(a)
+                                            for a in d.descendants(w)):
+                        return w
+                except Exception:  # noqa: BLE001 - a window going away while it is read
+                    continue
             return None
         return wait_for(find, timeout, message="no window showing %s %r" % (role, name))
 
@@ -174,6 +177,12 @@ class Program:
         return wait_for(self._box, timeout, message="no message box")
 
     def _box(self):
+        try:
+            return self._read_box()
+        except Exception:  # noqa: BLE001 - a box going away while it is read
+            return None
+
+    def _read_box(self):
         app = self.app()
         if app is None:
             return None
