@@ -16,13 +16,14 @@ work=$cache_root/qt-$qt_version-mingw64-build
 toolchain=$top/cmake/mingw-w64-x86_64.cmake
 
 # Only what a Widgets program needs; the tablet support is left out because Debian's
-# source package does not carry its third-party header.
+# source package does not carry its third-party header, and the DirectWrite 3 font
+# database (not the default one) because it comes only with Direct2D.
 configure_args=(
   -xplatform win32-g++ -qt-host-path /usr -release -shared
   -nomake examples -nomake tests
   -no-opengl -no-dbus -no-feature-sql -no-feature-network -no-feature-printsupport
   -no-feature-concurrent -no-feature-xml -no-feature-vulkan -no-feature-direct2d
-  -no-feature-tabletevent
+  -no-feature-directwrite3 -no-feature-tabletevent
   -qt-zlib -qt-pcre -qt-libpng -qt-libjpeg -qt-harfbuzz -qt-freetype -qt-doubleconversion
 )
 stamp_key="qtbase $qt_version; ${configure_args[*]}; $(sha256sum "$toolchain" | cut -c1-16)"
@@ -60,24 +61,29 @@ if ! grep -rqsE '^(Types:.*deb-src|deb-src )' /etc/apt/sources.list /etc/apt/sou
   "${sudo[@]}" apt-get update -q
 fi
 
-rm -rf "$work" "$prefix"
-mkdir -p "$work"
-cd "$work"
-echo "build-qt-windows: fetching Debian's qt6-base $qt_version source into $work"
-apt-get source -q --download-only qt6-base >/dev/null ||
-  { apt-get update -q >/dev/null 2>&1 || true; apt-get source -q --download-only qt6-base >/dev/null; }
-tarball=$(ls qt6-base_"$qt_version"*.orig.tar.* 2>/dev/null | head -n 1)
-[[ -n $tarball ]] || { echo "build-qt-windows: Debian's qt6-base source is not version $qt_version" >&2; exit 1; }
-mkdir src
-tar -xf "$tarball" -C src --strip-components=1
+# An interrupted build of the same configuration goes on where it stopped.
+if [[ ! -f $work/key || $(cat "$work/key") != "$stamp_key" || ! -f $work/build/build.ninja ]]; then
+  rm -rf "$work" "$prefix"
+  mkdir -p "$work"
+  cd "$work"
+  echo "build-qt-windows: fetching Debian's qt6-base $qt_version source into $work"
+  apt-get source -q --download-only qt6-base >/dev/null ||
+    { apt-get update -q >/dev/null 2>&1 || true; apt-get source -q --download-only qt6-base >/dev/null; }
+  tarball=$(ls qt6-base_"$qt_version"*.orig.tar.* 2>/dev/null | head -n 1)
+  [[ -n $tarball ]] || { echo "build-qt-windows: Debian's qt6-base source is not version $qt_version" >&2; exit 1; }
+  mkdir src
+  tar -xf "$tarball" -C src --strip-components=1
 
-mkdir build
-cd build
-echo "build-qt-windows: configuring (log: $work/build/configure.log)"
-../src/configure -prefix "$prefix" "${configure_args[@]}" -- -G Ninja \
-  -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-  -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >configure.log 2>&1 ||
-  { tail -n 40 configure.log >&2; exit 1; }
+  mkdir build
+  cd build
+  echo "build-qt-windows: configuring (log: $work/build/configure.log)"
+  ../src/configure -prefix "$prefix" "${configure_args[@]}" -- -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >configure.log 2>&1 ||
+    { tail -n 40 configure.log >&2; exit 1; }
+  echo "$stamp_key" >"$work/key"
+fi
+cd "$work/build"
 echo "build-qt-windows: building with $(nproc) jobs (log: $work/build/build.log)"
 cmake --build . --parallel "$(nproc)" >build.log 2>&1 || { grep -m 20 -B 5 -E 'error|FAILED' build.log >&2; exit 1; }
 cmake --install . >install.log 2>&1 || { tail -n 40 install.log >&2; exit 1; }
