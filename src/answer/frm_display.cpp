@@ -13,6 +13,7 @@ FrmDisplay::FrmDisplay(Services &services, Forms &forms)
     : m_ui(std::make_unique<Ui::FrmDisplay>()), m_forms(forms), m_help(services.opener)
 {
     m_ui->setupUi(this);
+    setWindowTitle(kWindowCaption);
     setFont(formFont());
     setWindowIcon(applicationIcon());
     fixClientSize(*this, {578, 378});

@@ -13,6 +13,7 @@ FrmMain::FrmMain(Services &services, Forms &forms, qint16 &intAnswer)
       m_help(services.opener)
 {
     m_ui->setupUi(this);
+    setWindowTitle(kWindowCaption);
     setFont(formFont());
     setWindowIcon(applicationIcon());
     m_dots = {m_ui->shp1, m_ui->shp2, m_ui->shp3, m_ui->shp4};

@@ -54,7 +54,11 @@ void showTopmostWithoutActivating(QWidget &window)
 
 QIcon applicationIcon()
 {
-    return QIcon(QStringLiteral(":/velmoor/icon.png"));
+    // Each size rendered from the one vector drawing when building, so every size is crisp.
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/velmoor/icon-%1.png").arg(size), QSize(size, size));
+    return icon;
 }
 
 void installFontSubstitutes()

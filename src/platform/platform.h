@@ -5,6 +5,8 @@
 // with Qt Widgets (browser, message boxes); tests swap in the doubles of tests/platform.
 // Nothing here knows about a window of the program.
 
+#include "velmoor_version.h"
+
 #include <QDate>
 #include <QString>
 
@@ -59,7 +61,7 @@ enum class MsgButtons { Ok, YesNo };
 enum class MsgAnswer { Ok, Yes, No };
 
 inline const QString kAppTitle = QStringLiteral("Velmoor");
-inline const QString kWindowCaption = QStringLiteral("Velmoor v1.15");
+inline const QString kWindowCaption = QStringLiteral("Velmoor v" VELMOOR_VERSION);
 
 // Modal message boxes. An empty title shows the application title.
 class MessageBoxes {

@@ -8,6 +8,8 @@ namespace velmoor {
 FrmAbout::FrmAbout(const ModHelp &help) : m_ui(std::make_unique<Ui::FrmAbout>())
 {
     m_ui->setupUi(this);
+    setWindowTitle(kWindowCaption);
+    m_ui->Label2->setText(kWindowCaption);
     // A utility window: it keeps out of the task bar.
     setWindowFlags(Qt::Tool | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                    | Qt::WindowCloseButtonHint);

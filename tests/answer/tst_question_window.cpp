@@ -55,7 +55,7 @@ private slots:
         QVERIFY(p.boxes.shown.isEmpty());
         QCOMPARE(p.settings.values.size(), 2); // the reminder's first start
         QVERIFY(main->ui().lblCobrand->isVisible() != main->ui().lblFullBrand->isVisible());
-        QCOMPARE(main->windowTitle(), QStringLiteral("Velmoor v1.15"));
+        QCOMPARE(main->windowTitle(), QStringLiteral("Velmoor v" VELMOOR_VERSION));
         QCOMPARE(main->centralWidget()->size(), QSize(518, 355));
         QCOMPARE(main->ui().lblCobrand->text().count(u'&'), 1);
         QVERIFY(!main->ui().mkmoney->isVisible());

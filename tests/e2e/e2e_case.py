@@ -5,9 +5,7 @@ import sys
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
-from harness import CAPTION, Desktop, wait_for  # noqa: E402,F401
-
-BINARY = os.environ.get("VELMOOR_BINARY", "build/dev/velmoor")
+from harness import BINARY, CAPTION, Desktop, wait_for  # noqa: E402,F401
 
 
 class DesktopCase(unittest.TestCase):

@@ -22,7 +22,10 @@ import threading
 import time
 import urllib.parse
 
-CAPTION = "Velmoor v1.15"
+BINARY = os.path.abspath(os.environ.get("VELMOOR_BINARY", "build/dev/velmoor"))
+# Every window's caption: the program's name and the version the binary reports.
+CAPTION = "Velmoor v" + subprocess.run([BINARY, "--version"], capture_output=True, text=True,
+                                       check=True).stdout.split()[-1]
 FAKETIME = "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1"
 
 BROWSER = """#!/usr/bin/python3

@@ -4,7 +4,7 @@ import signal
 import time
 import unittest
 
-from e2e_case import DesktopCase, wait_for
+from e2e_case import CAPTION, DesktopCase, wait_for
 
 
 class SingleInstance(DesktopCase):
@@ -57,7 +57,7 @@ class SingleInstance(DesktopCase):
 
         def settled():
             mains = [p for p in copies if p.running() and any(
-                name == "Velmoor v1.15" for role, name in p.showing_windows())]
+                name == CAPTION for role, name in p.showing_windows())]
             boxes = [p for p in copies if p.running() and p._box()]
             return (mains, boxes) if len(mains) + len(boxes) == 3 else None
         mains, boxes = wait_for(settled, 15)

@@ -1,0 +1,108 @@
+"""The .deb that `make package` made: lintian finds no error, its dependencies name Qt's
+libraries and both platform plugins, it unpacks to the freedesktop layout with valid
+desktop and metainfo files, and the unpacked program answers --version and --help on the
+terminal, refuses other arguments, and shows its window on a virtual X server."""
+
+import glob
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import unittest
+
+TOP = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
+DEBS = sorted(glob.glob(os.path.join(TOP, "dist", "velmoor_*.deb")), key=os.path.getmtime)
+if not DEBS:
+    sys.exit("no package in dist/: run make package first")
+DEB = DEBS[-1]
+ROOT = tempfile.mkdtemp(prefix="velmoor-package-")
+subprocess.run(["dpkg-deb", "-x", DEB, ROOT], check=True)
+PROGRAM = os.path.join(ROOT, "usr", "bin", "velmoor")
+os.environ["VELMOOR_BINARY"] = PROGRAM
+sys.path.insert(0, os.path.join(TOP, "tests", "e2e"))
+from harness import CAPTION, Desktop, wait_for  # noqa: E402
+
+
+def field(name):
+    return subprocess.run(["dpkg-deb", "-f", DEB, name], capture_output=True, text=True, check=True).stdout.strip()
+
+
+class Package(unittest.TestCase):
+    @classmethod
+    def tearDownClass(cls):
+        shutil.rmtree(ROOT, ignore_errors=True)
+
+    def installed(self, pattern):
+        found = glob.glob(os.path.join(ROOT, pattern))
+        self.assertEqual(len(found), 1, pattern)
+        return found[0]
+
+    def test_lintian_finds_no_error(self):
+        out = subprocess.run(["lintian", "--fail-on", "error", "--allow-root", DEB], capture_output=True, text=True)
+        sys.stderr.write(out.stdout)
+        self.assertEqual(out.returncode, 0, out.stdout + out.stderr)
+
+    def test_control_fields(self):
+        depends = field("Depends")
+        for needed in ("libqt6widgets6", "libqt6gui6", "libqt6core6", "qt6-qpa-plugins", "qt6-wayland"):
+            self.assertIn(needed, depends)
+        self.assertEqual(field("Package"), "velmoor")
+        self.assertEqual("Velmoor v" + field("Version"), CAPTION)
+        self.assertTrue(field("Maintainer"))
+        self.assertTrue(field("Description"))
+
+    def test_freedesktop_layout_and_validators(self):
+        desktop = self.installed("usr/share/applications/*.desktop")
+        app_id = os.path.basename(desktop)[: -len(".desktop")]
+        self.assertRegex(app_id, r"^[A-Za-z_][\w]*(\.[A-Za-z_][\w]*){2,}$")
+        out = subprocess.run(["desktop-file-validate", desktop], capture_output=True, text=True)
+        self.assertEqual((out.returncode, out.stdout), (0, ""))
+        metainfo = self.installed("usr/share/metainfo/%s.metainfo.xml" % app_id)
+        out = subprocess.run(["appstreamcli", "validate", "--no-net", "--pedantic", metainfo],
+                             capture_output=True, text=True)
+        self.assertEqual(out.returncode, 0, out.stdout + out.stderr)
+        with open(metainfo) as f:
+            text = f.read()
+        self.assertIn('<release version="%s"' % CAPTION.split(" v")[-1], text)
+        self.assertIn("%s.desktop</launchable>" % app_id, text)
+        self.installed("usr/share/icons/hicolor/scalable/apps/%s.svg" % app_id)
+        for size in (16, 24, 32, 48, 64, 128, 256):
+            png = self.installed("usr/share/icons/hicolor/%dx%d/apps/%s.png" % (size, size, app_id))
+            dims = subprocess.run(["identify", "-format", "%wx%h", png], capture_output=True, text=True).stdout
+            self.assertEqual(dims, "%dx%d" % (size, size))
+        self.installed("usr/share/man/man1/velmoor.1.gz")
+        # Nothing in the program points back into the tree it was built in.
+        with open(PROGRAM, "rb") as f:
+            self.assertNotIn(TOP.encode(), f.read())
+
+    def test_terminal_options(self):
+        no_display = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
+        no_display["QT_QPA_PLATFORM"] = "xcb"  # a window would fail loudly here
+
+        def run(*args):
+            return subprocess.run([PROGRAM, *args], env=no_display, capture_output=True, text=True, timeout=20)
+        version = run("--version")
+        self.assertEqual((version.returncode, version.stdout), (0, "velmoor %s\n" % CAPTION.split(" v")[-1]))
+        for option in ("--help", "-h"):
+            helped = run(option)
+            self.assertEqual(helped.returncode, 0)
+            self.assertIn("Usage: velmoor", helped.stdout)
+        for wrong in (["--bogus"], ["-stylesheet", "/etc/passwd"], ["question"]):
+            refused = run(*wrong)
+            self.assertEqual(refused.returncode, 2, wrong)
+            self.assertIn("velmoor --help", refused.stderr)
+
+    def test_the_installed_program_shows_its_window(self):
+        desktop = Desktop(PROGRAM)
+        try:
+            program = desktop.start()
+            wait_for(program.main_window_shown, 20, message="the installed program showed no window")
+            self.assertTrue(program.running())
+            program.kill()
+        finally:
+            desktop.close()
+
+
+if __name__ == "__main__":
+    unittest.main()
