@@ -3,9 +3,11 @@
 WERROR ?= OFF
 PREFIX ?= /usr/local
 CMAKE_FLAGS := -DVELMOOR_WERROR=$(WERROR)
+VERSION := $(shell sed -n 's/^project.Velmoor VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+WINDOWS_DIST := dist/velmoor-$(VERSION)-win64
 
 .PHONY: all deps build release run install package test test-package test-asan bench screenshots \
-        check-format clean
+        check-format windows installer test-windows screenshots-windows clean
 all: build
 
 deps:
@@ -57,6 +59,30 @@ screenshots: build
 
 check-format: deps
 	@clang-format --dry-run --Werror $$(git ls-files '*.cpp' '*.h')
+
+# Windows: Qt for Windows is built once into the user's cache (about 35 minutes), then
+# Velmoor is cross-built, laid out with what it needs, zipped, and wrapped in an installer.
+windows:
+	@bash scripts/install-deps.sh windows
+	@bash scripts/build-qt-windows.sh >/dev/null
+	@cmake --preset windows $(CMAKE_FLAGS) -DCMAKE_PREFIX_PATH="$$(bash scripts/build-qt-windows.sh --print)" >/dev/null
+	@cmake --build --preset windows
+	@rm -rf $(WINDOWS_DIST) $(WINDOWS_DIST).zip
+	@cmake --install build/windows --prefix $(WINDOWS_DIST) --strip >/dev/null
+	@cd dist && zip -qr velmoor-$(VERSION)-win64.zip velmoor-$(VERSION)-win64
+	@ls $(WINDOWS_DIST).zip
+
+installer: windows
+	@makensis -V2 -DVERSION=$(VERSION) -DSOURCE="$(abspath $(WINDOWS_DIST))" \
+	  -DICON="$(abspath build/windows/generated/velmoor.ico)" \
+	  -DOUTFILE="$(abspath dist/velmoor-$(VERSION)-setup.exe)" installer/velmoor.nsi
+	@ls dist/velmoor-$(VERSION)-setup.exe
+
+test-windows: installer
+	@bash scripts/test-windows.sh $(VERSION)
+
+screenshots-windows: installer
+	@bash scripts/test-windows.sh $(VERSION) --screenshots
 
 clean:
 	@rm -rf build dist

@@ -4,6 +4,7 @@
 #include "platform/gui_platform.h"
 #include "platform/instance_lock.h"
 #include "platform/qt_platform.h"
+#include "platform/terminal.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -28,6 +29,8 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QString());
     parser.addOption(help);
     parser.addOption(version);
+    if (argc > 1)
+        velmoor::reachTerminal();
     QString error;
     if (!parser.parse(arguments))
         error = parser.errorText();

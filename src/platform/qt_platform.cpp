@@ -13,31 +13,50 @@
 namespace velmoor {
 
 namespace {
-QString settingsFile(const QString &applicationName, QString folder)
-{
-    if (folder.isEmpty())
-        folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    return folder + u'/' + applicationName + u'/' + applicationName + QStringLiteral(".conf");
-}
 QString settingsKey(const QString &section, const QString &key)
 {
     return section + u'/' + key;
 }
 } // namespace
 
-QtSettingsStore::QtSettingsStore(QString applicationName, QString folder)
-    : m_fileName(settingsFile(applicationName, std::move(folder)))
-{}
+QtSettingsStore::QtSettingsStore(const QString &applicationName, QString folder)
+{
+#ifdef Q_OS_WIN
+    if (folder.isEmpty()) {
+        // Where the platform's own GetSetting/SaveSetting keep a program's values, so the
+        // reminder state of an earlier Windows version of this program carries over.
+        m_fileName =
+            QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\") + applicationName;
+        m_format = QSettings::NativeFormat;
+        return;
+    }
+#endif
+    if (folder.isEmpty())
+        folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    m_fileName = folder + u'/' + applicationName + u'/' + applicationName + QStringLiteral(".conf");
+}
 
 std::optional<QString> QtSettingsStore::read(const QString &section, const QString &key)
 {
-    QSettings settings(m_fileName, QSettings::IniFormat);
+    QSettings settings(m_fileName, m_format);
     if (settings.status() != QSettings::NoError)
         return std::nullopt;
     return settings.value(settingsKey(section, key), QString()).toString();
 }
 
 bool QtSettingsStore::write(const QString &section, const QString &key, const QString &value)
+{
+    if (m_format == QSettings::IniFormat)
+        clearLeftoverLocks();
+    QSettings settings(m_fileName, m_format);
+    if (settings.status() != QSettings::NoError)
+        return false; // never overwrite a store we could not read
+    settings.setValue(settingsKey(section, key), value);
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
+void QtSettingsStore::clearLeftoverLocks() const
 {
     const QFileInfo file(m_fileName);
     QDir folder(file.absolutePath());
@@ -48,12 +67,6 @@ bool QtSettingsStore::write(const QString &section, const QString &key, const QS
                                                    QDir::Files | QDir::Hidden | QDir::System);
     for (const QString &leftover : leftovers)
         folder.remove(leftover);
-    QSettings settings(m_fileName, QSettings::IniFormat);
-    if (settings.status() != QSettings::NoError)
-        return false; // never overwrite a store we could not read
-    settings.setValue(settingsKey(section, key), value);
-    settings.sync();
-    return settings.status() == QSettings::NoError;
 }
 
 double SystemClock::secondsSinceMidnight() const

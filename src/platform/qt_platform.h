@@ -3,26 +3,32 @@
 
 #include "platform/platform.h"
 
+#include <QSettings>
+
 #include <memory>
 #include <random>
 
 namespace velmoor {
 
-// QSettings in INI form under the user's configuration folder, addressed by application
-// name, section and key. QSettings replaces the file atomically, so a crash during a
-// write loses at most that write. Only the one running copy writes the store (the
-// instance guard runs first), so a lock file found beside it was left by a crash and is
-// cleared before writing rather than waited out.
+// QSettings in INI form under the user's configuration folder (on Windows, by default, in
+// the registry), addressed by application name, section and key. QSettings replaces the
+// INI file atomically, so a crash during a write loses at most that write. Only the one
+// running copy writes the store (the instance guard runs first), so a lock file found
+// beside it was left by a crash and is cleared before writing rather than waited out.
 class QtSettingsStore : public SettingsStore {
 public:
-    // An empty folder means the user's usual configuration location.
-    explicit QtSettingsStore(QString applicationName, QString folder = QString());
+    // A folder: an INI file there, on every platform. None: the user's usual location.
+    explicit QtSettingsStore(const QString &applicationName, QString folder = QString());
     std::optional<QString> read(const QString &section, const QString &key) override;
     bool write(const QString &section, const QString &key, const QString &value) override;
+    // The INI file, or the registry key on Windows.
     QString fileName() const { return m_fileName; }
 
 private:
+    void clearLeftoverLocks() const;
+
     QString m_fileName;
+    QSettings::Format m_format = QSettings::IniFormat;
 };
 
 class SystemClock : public Clock {

@@ -24,8 +24,8 @@ import urllib.parse
 
 BINARY = os.path.abspath(os.environ.get("VELMOOR_BINARY", "build/dev/velmoor"))
 # Every window's caption: the program's name and the version the binary reports.
-CAPTION = "Velmoor v" + subprocess.run([BINARY, "--version"], capture_output=True, text=True,
-                                       check=True).stdout.split()[-1]
+CAPTION = os.environ.get("VELMOOR_CAPTION") or "Velmoor v" + subprocess.run(
+    [BINARY, "--version"], capture_output=True, text=True, check=True).stdout.split()[-1]
 FAKETIME = "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1"
 
 BROWSER = """#!/usr/bin/python3
@@ -210,8 +210,10 @@ class Program:
 
 
 class Desktop:
-    def __init__(self, binary):
+    def __init__(self, binary, launcher=()):
+        """`launcher` runs the binary (["wine"] for the Windows build)."""
         self.binary = os.path.abspath(binary)
+        self.launcher = list(launcher)
         self.tmp = tempfile.mkdtemp(prefix="velmoor-e2e-")
         self.processes = []
         self.programs = []
@@ -289,8 +291,8 @@ class Desktop:
             "VELMOOR_E2E_BROWSER_LOG": self.browser_log,
             "VELMOOR_E2E_SITE_PORT": str(self.site.port),
         }
-        for key in ("ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS"):
-            if key in os.environ:
+        for key in os.environ:
+            if key in ("ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS") or key.startswith("WINE"):
                 self.env[key] = os.environ[key]
         try:
             self._spawn(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
@@ -360,7 +362,7 @@ class Desktop:
                 run_env[key] = value
         log_path = os.path.join(self.tmp, "velmoor-%d.log" % len(self.programs))
         with open(log_path, "wb") as log:
-            process = subprocess.Popen([self.binary], env=run_env, stdin=subprocess.DEVNULL, stdout=log, stderr=log,
+            process = subprocess.Popen([*self.launcher, self.binary], env=run_env, stdin=subprocess.DEVNULL, stdout=log, stderr=log,
                                        **({"user": user, "group": user, "extra_groups": []} if user is not None else {}))
         program = Program(self, process)
         program.log_path = log_path

@@ -3,6 +3,7 @@
 #include "platform/qt_platform.h"
 
 #include <QElapsedTimer>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -155,7 +156,21 @@ private slots:
         QVERIFY(!LockFileInstanceQuery({first + QStringLiteral("/.."), QStringLiteral("/")}).PrevInstance());
     }
 
-#ifndef Q_OS_WIN
+#ifdef Q_OS_WIN
+    void settingsLiveWhereTheDesktopKeepsThemOnWindows()
+    {
+        const QString app = QStringLiteral("velmoor-test-%1").arg(QCoreApplication::applicationPid());
+        QtSettingsStore store(app);
+        QCOMPARE(store.fileName(),
+                 QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\") + app);
+        const QString value = QStringLiteral(":8;8;9") + QChar(0xFF);
+        QVERIFY(store.write(QStringLiteral("Settings"), QStringLiteral("M~{j}rxw"), value));
+        QCOMPARE(QtSettingsStore(app).read(QStringLiteral("Settings"), QStringLiteral("M~{j}rxw")), value);
+        QSettings registry(store.fileName(), QSettings::NativeFormat);
+        QCOMPARE(registry.value(QStringLiteral("Settings/M~{j}rxw")).toString(), value);
+        registry.remove(QString());
+    }
+#else
     void lockStaysInFoldersOfTheUsersOwn()
     {
         QTemporaryDir dir;

@@ -19,6 +19,7 @@ ReferralFields untouched()
             prompts::kFriendEmail};
 }
 
+#ifdef PYTHON3
 // What a server's standard query parser makes of an address: Python's parse_qs.
 QJsonObject parseQuery(const QString &address)
 {
@@ -35,6 +36,18 @@ QJsonObject parseQuery(const QString &address)
         return {};
     return QJsonDocument::fromJson(python.readAllStandardOutput()).object();
 }
+#else
+// Cross-built, the test cannot start the build machine's parser: it leaves the address and
+// the values it must give for the host to check afterwards (check_queries.py).
+void leaveForTheHost(const QString &address, const QJsonObject &expected)
+{
+    QFile file(qEnvironmentVariable("VELMOOR_QUERY_CHECKS", QStringLiteral("queries.jsonl")));
+    if (file.open(QIODevice::Append)) {
+        const QJsonObject line{{QStringLiteral("address"), address}, {QStringLiteral("expected"), expected}};
+        file.write(QJsonDocument(line).toJson(QJsonDocument::Compact) + '\n');
+    }
+}
+#endif
 } // namespace
 
 class TestReferralLogic : public QObject {
@@ -135,20 +148,21 @@ private slots:
         const QString address = p.opener.opened.first();
         QVERIFY(address.startsWith(QLatin1String(pages::kReferral) + u'&'));
 
+        const QJsonObject expected{{"page", "tovr-refer-a-friend"},
+                                   {"taf1", trimSpaces(name)},
+                                   {"taf2", "me@home.example"},
+                                   {"taf3", trimSpaces(message)},
+                                   {"taf4", "Bob O'Neil"},
+                                   {"taf5", "you+1@work.example"},
+                                   {"taf6", QLatin1String(pages::kProductPage)}};
+#ifdef PYTHON3
         const QJsonObject query = parseQuery(address);
-        const auto only = [&](const char *key) {
-            const QJsonArray values = query.value(QLatin1String(key)).toArray();
-            return values.size() == 1 ? values.first().toString()
-                                      : QStringLiteral("<%1 values>").arg(values.size());
-        };
-        QCOMPARE(query.keys(), QStringList({"page", "taf1", "taf2", "taf3", "taf4", "taf5", "taf6"}));
-        QCOMPARE(only("page"), QStringLiteral("tovr-refer-a-friend"));
-        QCOMPARE(only("taf1"), trimSpaces(name));
-        QCOMPARE(only("taf2"), QStringLiteral("me@home.example"));
-        QCOMPARE(only("taf3"), trimSpaces(message));
-        QCOMPARE(only("taf4"), QStringLiteral("Bob O'Neil"));
-        QCOMPARE(only("taf5"), QStringLiteral("you+1@work.example"));
-        QCOMPARE(only("taf6"), QLatin1String(pages::kProductPage));
+        QCOMPARE(query.keys(), expected.keys());
+        for (auto it = expected.begin(); it != expected.end(); ++it)
+            QCOMPARE(query.value(it.key()).toArray(), QJsonArray{it.value()});
+#else
+        leaveForTheHost(address, expected);
+#endif
     }
 
     void anAddressTooLongForTheBrowserIsRefusedWhole()
