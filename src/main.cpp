@@ -1,6 +1,7 @@
 // Velmoor: asks for a question, answers Yes or No.
 
 #include "app/window_registry.h"
+#include "platform/accessibility.h"
 #include "platform/gui_platform.h"
 #include "platform/instance_lock.h"
 #include "platform/qt_platform.h"
@@ -69,6 +70,7 @@ int main(int argc, char *argv[])
     // The program ends through EndProgram only, never because its last window hid.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(applicationIcon());
+    installAccessibleRoles();
     installFontSubstitutes();
 
     const QString applicationName = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();

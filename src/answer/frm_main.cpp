@@ -2,6 +2,7 @@
 
 #include "answer/frm_display.h"
 #include "answer/site_links.h"
+#include "platform/accessibility.h"
 #include "ui_frm_main.h"
 
 #include <QPointer>
@@ -17,6 +18,7 @@ FrmMain::FrmMain(Services &services, Forms &forms, qint16 &intAnswer)
     setFont(formFont());
     setWindowIcon(applicationIcon());
     m_dots = {m_ui->shp1, m_ui->shp2, m_ui->shp3, m_ui->shp4};
+    markAsAnnouncement(*m_ui->picMessage, m_ui->pi->text());
     fixClientSize(*this, {518, 355});
 
     connectSiteLinks(this, *m_ui, m_help);

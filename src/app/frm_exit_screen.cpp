@@ -3,6 +3,7 @@
 #include "app/frm_startup.h"
 #include "app/promo.h"
 #include "app/window_registry.h"
+#include "platform/accessibility.h"
 #include "platform/gui_platform.h"
 #include "referral/referral_panel.h"
 #include "ui_frm_exit_screen.h"
@@ -16,6 +17,9 @@ FrmExitScreen::FrmExitScreen(Services &services, WindowRegistry &registry)
     setFont(formFont());
     fixClientSize(*this, {741, 315});
     m_ui->Check1->setText(QStringLiteral("Visit ") + forumAddress() + QStringLiteral(" now"));
+    // A check box only in looks: each tick opens the forum.
+    markAsLink(*m_ui->Check1, QStringLiteral("Opens the forum in your browser"));
+    markAsWindow(*this);
     m_ui->Label3->setText(familyText());
     // Bold underlined Verdana 9 pt, drawn a little tighter: the face that stands in for
     // Verdana here runs wider, and the whole line must fit the frame.
@@ -46,7 +50,7 @@ void FrmExitScreen::Form_Load()
     if (auto *startup = m_registry.window<FrmStartup>(FormId::Startup))
         icon = startup->IMGIcon(1);
     setWindowIcon(icon);
-    m_ui->picExitIcon->setPixmap(icon.pixmap(32, 32));
+    m_ui->picExitIcon->setPixmap(icon.pixmap(QSize(32, 32), devicePixelRatioF()));
     m_services.random.Randomize();
     m_ui->Label2->setText(appealText(appealIndex(m_services.random.next())));
     showTopmostWithoutActivating(*this);

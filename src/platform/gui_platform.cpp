@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScreen>
 #include <QUrl>
 
@@ -100,6 +101,32 @@ QString labelText(const QString &caption)
 ClickLabel::ClickLabel(QWidget *parent) : QLabel(parent)
 {
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus); // a click opens the page, it does not move the focus
+}
+
+void ClickLabel::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        activate();
+        return;
+    default:
+        QLabel::keyPressEvent(event);
+    }
+}
+
+void ClickLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // A frame in the link's own colour: it stands out from the dark strips the links sit on
+    // as much as the link's text does.
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(foregroundRole()), 2));
+    painter.drawRect(rect().adjusted(1, 1, -1, -1));
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent *event)

@@ -41,17 +41,24 @@ void fixClientSize(QWidget &window, QSize client);
 // A caption written with the doubled ampersand, as a label without a buddy must show it.
 QString labelText(const QString &caption);
 
-// A label that acts as a link: hand pointer, clicked() on a click inside it.
+// A label that acts as a link: hand pointer, clicked() on a click inside it. The keyboard
+// reaches it with Tab (after the window's other controls), sees a frame around it while it
+// has the focus, and opens it with Enter or Space; a screen reader knows it as a link.
 class ClickLabel : public QLabel {
     Q_OBJECT
 public:
     explicit ClickLabel(QWidget *parent = nullptr);
+
+    // Opens the link, as a click does.
+    Q_INVOKABLE void activate() { emit clicked(); }
 
 signals:
     void clicked();
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 };
 
 } // namespace velmoor

@@ -18,7 +18,7 @@ FrmAbout::FrmAbout(const ModHelp &help) : m_ui(std::make_unique<Ui::FrmAbout>())
     setWindowIcon(applicationIcon());
     fixClientSize(*this, {401, 273});
 
-    m_ui->picIcon->setPixmap(applicationIcon().pixmap(32, 32));
+    m_ui->picIcon->setPixmap(applicationIcon().pixmap(QSize(32, 32), devicePixelRatioF()));
     m_ui->Label1->setText(description());
     m_ui->lblHomePage->setText(homePageInvitation());
     for (QLabel *label : std::initializer_list<QLabel *>{m_ui->Label2, m_ui->lblCobrand, m_ui->lblHomePage})

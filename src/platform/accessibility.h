@@ -1,0 +1,22 @@
+#pragma once
+// What assistive technology needs beyond Qt's own accessible widgets: roles that a widget's
+// class does not tell (a label that is a link, a panel whose showing must be announced, a
+// plain widget that is a window), given by marking the widget.
+
+class QWidget;
+class QString;
+
+namespace velmoor {
+
+// A link: role "link", its text as name unless it has an accessible name, `page` as its
+// description, and a press action that opens it.
+void markAsLink(QWidget &widget, const QString &page);
+// An announcement: a screen reader speaks its accessible name whenever it shows.
+void markAsAnnouncement(QWidget &widget, const QString &spoken);
+// A top-level widget that is a window of its own, named by its title.
+void markAsWindow(QWidget &widget);
+
+// Makes the marks count: called once, before the first window is created.
+void installAccessibleRoles();
+
+} // namespace velmoor
