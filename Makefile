@@ -68,7 +68,8 @@ windows:
 	@cmake --preset windows $(CMAKE_FLAGS) -DCMAKE_PREFIX_PATH="$$(bash scripts/build-qt-windows.sh --print)" >/dev/null
 	@cmake --build --preset windows
 	@rm -rf $(WINDOWS_DIST) $(WINDOWS_DIST).zip
-	@cmake --install build/windows --prefix $(WINDOWS_DIST) --strip >/dev/null
+	@cmake --install build/windows --prefix $(WINDOWS_DIST) >/dev/null
+	@x86_64-w64-mingw32-strip $(WINDOWS_DIST)/*.exe $(WINDOWS_DIST)/*.dll $(WINDOWS_DIST)/*/*.dll
 	@cd dist && zip -qr velmoor-$(VERSION)-win64.zip velmoor-$(VERSION)-win64
 	@ls $(WINDOWS_DIST).zip
 

@@ -2,7 +2,8 @@
 ; user's programs folder, with a Start-menu shortcut and an uninstaller that the user's
 ; "Apps" list knows. /S installs silently.
 ;   makensis -DVERSION=1.15 -DSOURCE=<laid-out folder> -DICON=<velmoor.ico> -DOUTFILE=<setup.exe> velmoor.nsi
-Unicode true
+; A 64-bit installer for a 64-bit program (and one that a 64-bit-only Wine runs).
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 

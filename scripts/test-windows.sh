@@ -10,8 +10,18 @@ export WINEPREFIX=$PWD/build/windows/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscor
 # The build's own prefix, made once; its server stays up for the whole run.
 if [[ ! -f $WINEPREFIX/system.reg ]]; then
   wineboot --init >/dev/null 2>&1
+  wineserver -w
 fi
-wineserver -p
+wineserver -p || true # already up
+# Windows' own interface font is not in a Wine prefix, and Wine's stand-in for it has no
+# Latin script as Qt reads it, so Qt would fall back to a serif face: name a sans face
+# that is there, as a Windows machine's settings name Segoe UI.
+# A LOGFONTW: height -11, normal weight, then the face name in UTF-16, 32 characters.
+face=$(python3 -c "print((bytes.fromhex('F5FFFFFF000000000000000000000000900100000000000000000022')
+                          + 'DejaVu Sans'.encode('utf-16-le').ljust(64, bytes(1))).hex())")
+for metric in MenuFont MessageFont StatusFont IconFont SmCaptionFont; do
+  wine reg add 'HKCU\Control Panel\Desktop\WindowMetrics' /v $metric /t REG_BINARY /d "$face" /f >/dev/null 2>&1
+done
 trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
 # The services Wine starts with its first program would hold ctest's output open: start
 # them here, before any test.

@@ -39,9 +39,8 @@ class Windows(unittest.TestCase):
         cls.desktop.close()
 
     def tearDown(self):
-        for program in self.desktop.programs:
+        for program in self.desktop.programs:  # each the Windows program's own process
             program.kill()
-        subprocess.run(["wineserver", "-w"], timeout=30)  # every Windows process gone
 
     # --- what is on screen -------------------------------------------------------------
     def windows(self, name):
@@ -60,7 +59,12 @@ class Windows(unittest.TestCase):
 
         def find():
             return next((w for w in self.windows(CAPTION) if self.geometry(w)[2] == width), None)
-        return wait_for(find, timeout, interval=0.1, message="no %s window" % kind)
+        try:
+            return wait_for(find, timeout, interval=0.1)
+        except AssertionError:
+            picture = os.path.join(tempfile.gettempdir(), "velmoor-windows-%s.png" % kind)
+            self.desktop.screenshot(picture)
+            raise AssertionError("no %s window; the screen is in %s" % (kind, picture)) from None
 
     def shoot(self, wid, name):
         if SCREENSHOTS:
@@ -106,9 +110,9 @@ class Windows(unittest.TestCase):
 
         # A question, answered about four seconds later.
         d.xdotool("windowactivate", "--sync", main)
-        d.xdotool("mousemove", "--sync", x + 250, y + menu + 110, "click", 1)
+        d.xdotool("mousemove", "--sync", x + 250, y + menu + 150, "click", 1)  # the question
         d.xdotool("type", "--delay", 20, "Will it rain?")
-        d.xdotool("mousemove", "--sync", x + 256, y + menu + 275, "click", 1)  # Get My Answer
+        d.xdotool("key", "--delay", 100, "Tab", "space")  # to Get My Answer, and press it
         asked = time.monotonic()
         result = self.window_of_size("result", timeout=15)
         elapsed = time.monotonic() - asked
