@@ -39,7 +39,8 @@ void FrmDisplay::presentAnswer(qint16 answer)
     m_ui->picResult->setStyleSheet(yes ? QStringLiteral("background: rgb(255, 255, 255);")
                                        : QStringLiteral("background: rgb(0, 0, 0);"));
     m_ui->lblAnswer->setText(yes ? QStringLiteral("Yes") : QStringLiteral("No"));
-    m_ui->picResult->setAccessibleName(yes ? QStringLiteral("Yes: white square") : QStringLiteral("No: black square"));
+    m_ui->picResult->setAccessibleName(yes ? QStringLiteral("Yes: white square")
+                                           : QStringLiteral("No: black square"));
     // Spoken as the window appears: a screen reader would otherwise say only "Back".
     markAsAnnouncement(*m_ui->lblAnswer, m_ui->Label2->text() + u' ' + m_ui->lblAnswer->text());
     m_ui->lblAnswer->adjustSize(); // grows to the right; the left edge stays

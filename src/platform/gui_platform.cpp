@@ -122,11 +122,11 @@ void ClickLabel::paintEvent(QPaintEvent *event)
     QLabel::paintEvent(event);
     if (!hasFocus())
         return;
-    // A frame in the link's own colour: it stands out from the dark strips the links sit on
-    // as much as the link's text does.
+    // Shown reversed while it has the focus, as selected text is: on the dark strips the
+    // links sit on, every pixel of it changes, strongly.
     QPainter painter(this);
-    painter.setPen(QPen(palette().color(foregroundRole()), 2));
-    painter.drawRect(rect().adjusted(1, 1, -1, -1));
+    painter.setCompositionMode(QPainter::CompositionMode_Difference);
+    painter.fillRect(rect(), palette().color(foregroundRole()));
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent *event)

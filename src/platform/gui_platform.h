@@ -42,8 +42,8 @@ void fixClientSize(QWidget &window, QSize client);
 QString labelText(const QString &caption);
 
 // A label that acts as a link: hand pointer, clicked() on a click inside it. The keyboard
-// reaches it with Tab (after the window's other controls), sees a frame around it while it
-// has the focus, and opens it with Enter or Space; a screen reader knows it as a link.
+// reaches it with Tab (after the window's other controls), sees it reversed while it has
+// the focus, and opens it with Enter or Space; a screen reader knows it as a link.
 class ClickLabel : public QLabel {
     Q_OBJECT
 public:

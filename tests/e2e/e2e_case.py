@@ -9,9 +9,11 @@ from harness import BINARY, CAPTION, Desktop, wait_for  # noqa: E402,F401
 
 
 class DesktopCase(unittest.TestCase):
+    SCREEN = "1280x1024x24"
+
     @classmethod
     def setUpClass(cls):
-        cls.desktop = Desktop(BINARY)
+        cls.desktop = Desktop(BINARY, screen=cls.SCREEN)
 
     @classmethod
     def tearDownClass(cls):

@@ -210,8 +210,9 @@ class Program:
 
 
 class Desktop:
-    def __init__(self, binary, launcher=()):
+    def __init__(self, binary, launcher=(), screen="1280x1024x24"):
         """`launcher` runs the binary (["wine"] for the Windows build)."""
+        self.screen = screen
         self.binary = os.path.abspath(binary)
         self.launcher = list(launcher)
         self.tmp = tempfile.mkdtemp(prefix="velmoor-e2e-")
@@ -295,7 +296,7 @@ class Desktop:
             if key in ("ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS") or key.startswith("WINE"):
                 self.env[key] = os.environ[key]
         try:
-            self._spawn(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+            self._spawn(["Xvfb", "-displayfd", str(write), "-screen", "0", self.screen, "-nolisten", "tcp"],
                         log="xvfb", pass_fds=(write,))
         finally:
             os.close(write)

@@ -52,7 +52,7 @@ def main(binary, out):
         shoot_box(program, "message-empty-question")
 
         d.key("alt+h", "a")
-        about = program.window_containing("label", "Click here for more details")
+        about = program.window_containing("link", "Click here for more details")
         shoot(about, "about-window")
         d.key("Return")
 

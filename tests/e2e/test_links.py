@@ -18,18 +18,18 @@ class Links(DesktopCase):
         wait_for(lambda: not any(a.get_name() == "Click here for more details" and d.showing(a)
                                  for a in d.descendants(program.app())), 5, message="the about window stayed")
 
-    def label(self, window, starts):
+    def link(self, window, starts):
         d = self.desktop
         return next(a for a in d.descendants(window)
-                    if a.get_role_name() == "label" and a.get_name().startswith(starts) and d.showing(a))
+                    if a.get_role_name() == "link" and a.get_name().startswith(starts) and d.showing(a))
 
     def menu(self, *keys):
         return lambda: self.desktop.key(*keys)
 
     def links_of_a_main_window(self, window, update_key):
         d = self.desktop
-        self.expect(lambda: d.click(self.label(window, "The most popular")), "home-page")
-        promo = next(a for a in d.descendants(window) if a.get_role_name() == "label" and d.showing(a)
+        self.expect(lambda: d.click(self.link(window, "The most popular")), "home-page")
+        promo = next(a for a in d.descendants(window) if a.get_role_name() == "link" and d.showing(a)
                      and a.get_name().split(" ")[0] in ("Co-brand", "Home"))
         key = "co-brand" if promo.get_name().startswith("Co-brand") else "fully-branded"
         self.expect(lambda: d.click(promo), key)
@@ -42,15 +42,15 @@ class Links(DesktopCase):
         d = self.desktop
         program, main = self.start_main()
         self.links_of_a_main_window(main, "u")
-        self.expect(lambda: d.click(d.find(main, "label", "Enter Your Question")), "fully-branded")
+        self.expect(lambda: d.click(d.find(main, "link", "Enter Your Question")), "fully-branded")
 
         # The about window, from the Help menu: modal, both links, and it stays open.
         d.key("alt+h", "a")
-        about = program.window_containing("label", "Click here for more details")
+        about = program.window_containing("link", "Click here for more details")
         d.click(d.find(main, "push button", "Get My Answer"))
         self.assertIsNone(program._box())  # the question window takes no input meanwhile
-        self.expect(lambda: d.click(d.find(about, "label", "Click here for more details")), "fully-branded")
-        self.expect(lambda: d.click(self.label(about, "Visit us at")), "home-page")
+        self.expect(lambda: d.click(d.find(about, "link", "Click here for more details")), "fully-branded")
+        self.expect(lambda: d.click(self.link(about, "Visit us at")), "home-page")
         d.key("Return")
         self.assertAboutClosed(program)
 
@@ -61,18 +61,18 @@ class Links(DesktopCase):
         result = program.window_containing("label", "Answer Is")
         self.links_of_a_main_window(result, "c")
         d.key("alt+h", "a")
-        program.window_containing("label", "Click here for more details")
+        program.window_containing("link", "Click here for more details")
         d.key("Escape")
         self.assertAboutClosed(program)
-        self.assertTrue(self.label(result, "Co-brand"))  # always the co-brand offer here
+        self.assertTrue(self.link(result, "Co-brand"))  # always the co-brand offer here
 
         # The exit screen: the forum check box and the publisher's other programs.
         d.key("alt+e")
         screen = self.exit_screen(program)
-        check = d.find(screen, "check box")
+        check = self.link(screen, "Visit ")
         self.expect(lambda: d.click(check), "home-page")
         self.expect(lambda: d.click(check), "home-page")
-        self.expect(lambda: d.click(d.find(screen, "label", "Click Here To Visit Quennet Softwares")),
+        self.expect(lambda: d.click(d.find(screen, "link", "Click Here To Visit Quennet Softwares")),
                     "quennetsoftwares")
         # Every address the browser got was a complete page address and nothing more.
         for address in d.browser_addresses():
