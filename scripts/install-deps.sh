@@ -2,7 +2,7 @@
 # Installs, from Debian's archive only, whatever Velmoor needs that this machine does not
 # have yet. Safe to run again: it installs nothing when everything is present.
 #
-#   install-deps.sh [GROUP...]   groups: linux (the default), windows-build, windows
+#   install-deps.sh [GROUP...]   groups: linux (the default), bench, windows-build, windows
 set -euo pipefail
 
 linux=(
@@ -17,6 +17,10 @@ linux=(
   python3-pyatspi at-spi2-core gir1.2-atspi-2.0 clang-format
   # install and package checks
   dpkg-dev desktop-file-utils appstream lintian file qt6-wayland
+)
+# Benchmarks: X from Python, the programs Velmoor is measured against
+bench=(
+  "${linux[@]}" python3-xlib zenity libx11-dev
 )
 # Cross-building Qt and Velmoor for Windows
 windows_build=(
@@ -35,9 +39,10 @@ packages=()
 for g in "${groups[@]}"; do
   case $g in
     linux) packages+=("${linux[@]}") ;;
+    bench) packages+=("${bench[@]}") ;;
     windows-build) packages+=("${windows_build[@]}") ;;
     windows) packages+=("${windows[@]}") ;;
-    *) echo "install-deps: unknown group '$g' (linux, windows-build, windows)" >&2; exit 2 ;;
+    *) echo "install-deps: unknown group '$g' (linux, bench, windows-build, windows)" >&2; exit 2 ;;
   esac
 done
 
