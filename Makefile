@@ -51,8 +51,12 @@ test-asan: deps
 	@cmake --build --preset asan
 	@ctest --preset asan
 
-bench: build
-	@./build/dev/bench/bench_wait
+# Start-up against a bare Qt window, the wait seen from X, the draws: writes bench/RESULTS.md.
+bench:
+	@bash scripts/install-deps.sh bench
+	@cmake --preset bench $(CMAKE_FLAGS) >/dev/null
+	@cmake --build --preset bench
+	@/usr/bin/python3 -W ignore bench/run.py build/bench 20
 
 screenshots: build
 	@VELMOOR_BINARY=build/dev/velmoor /usr/bin/python3 -W ignore tests/e2e/screenshots.py build/dev/velmoor docs/screenshots

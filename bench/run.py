@@ -240,6 +240,11 @@ def main():
         conn.screen().root.change_attributes(event_mask=X.SubstructureNotifyMask)
         conn.sync()
         started = startup(conn)
+        if os.environ.get("VELMOOR_BENCH_STARTUP_ONLY"):  # while looking for start-up costs
+            for name, r in started.items():
+                print("%-24s %6.1f ms  %6.1f MiB" % (name, statistics.median(r["seconds"]) * 1000,
+                                                     statistics.median(r["memory"]) / 1024))
+            return 0
         wait_runs = the_wait(conn)
     finally:
         server.kill()

@@ -55,10 +55,14 @@ void showTopmostWithoutActivating(QWidget &window)
 
 QIcon applicationIcon()
 {
-    // Each size rendered from the one vector drawing when building, so every size is crisp.
-    QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/velmoor/icon-%1.png").arg(size), QSize(size, size));
+    // Each size rendered from the one vector drawing when building, so every size is crisp;
+    // decoded once, for every window of the run (and dropped before the application goes).
+    static QIcon icon;
+    if (icon.isNull()) {
+        for (const int size : {16, 24, 32, 48, 64, 128})
+            icon.addFile(QStringLiteral(":/velmoor/icon-%1.png").arg(size), QSize(size, size));
+        qAddPostRoutine([] { icon = QIcon(); });
+    }
     return icon;
 }
 

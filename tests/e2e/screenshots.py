@@ -66,7 +66,8 @@ def main(binary, out):
                 time.sleep(2.5)
                 shoot(main_window, "please-wait")
             result = program.window_containing("label", "Answer Is")
-            word = next(a.get_name() for a in d.descendants(result) if a.get_name() in ("Yes", "No"))
+            word = next(a.get_name().split()[-1] for a in d.descendants(result)
+                        if a.get_name() in ("Answer Is Yes", "Answer Is No"))
             if word not in seen:
                 seen.add(word)
                 shoot(result, "result-" + word.lower())

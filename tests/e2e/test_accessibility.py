@@ -56,16 +56,12 @@ class Accessibility(DesktopCase):
 
         d.click(d.find(main, "text"))
         d.type("Is it sunny?")
-        answers = set()
-        for _ in range(12):
+        for asked in range(1, 13):  # until both answers were heard
             self.press(main, "Get My Answer")
             result = program.window_containing("label", "Answer Is", timeout=15)
-            word = next(a.get_name() for a in d.descendants(result) if a.get_name() in ("Yes", "No")
-                        or a.get_name().startswith("Answer Is "))
-            answers.add(word)
-            if len(answers) == 1:
+            if asked == 1:
                 self.check_names(result, "result window")
-            wait_for(lambda: self.pump(heard, lock, "Answer Is "), 5, message="no answer announced: %s" % heard)
+            wait_for(lambda: self.pump(heard, lock) >= asked, 5, message="no answer announced: %s" % heard)
             d.key("alt+b")
             main = program.window_containing("push button", "Get My Answer")
             if {"Answer Is Yes", "Answer Is No"} <= set(heard):
@@ -91,14 +87,14 @@ class Accessibility(DesktopCase):
         forum = next(a for a in self.controls(screen) if a.get_name().startswith("Visit "))
         self.assertEqual(forum.get_role_name(), "link")
 
-    def pump(self, heard, lock, prefix):
-        """Lets the accessibility events queued so far arrive; true once one starts with prefix."""
+    def pump(self, heard, lock):
+        """Lets the accessibility events queued so far arrive; how many answers were heard."""
         from gi.repository import GLib
         context = GLib.MainContext.default()
         while context.pending():
             context.iteration(False)
         with lock:
-            return any(h.startswith(prefix) for h in heard)
+            return len([h for h in heard if h.startswith("Answer Is ")])
 
     def test_keyboard_alone(self):
         d = self.desktop

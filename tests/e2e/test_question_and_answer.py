@@ -45,7 +45,9 @@ class QuestionAndAnswer(DesktopCase):
         elapsed = time.monotonic() - asked
         self.assertGreater(elapsed, 3.5)
         self.assertLess(elapsed, 7)
-        word = [a.get_name() for a in d.descendants(result) if a.get_name() in ("Yes", "No")]
+        # The answer's label, named as a screen reader announces it.
+        word = [a.get_name().split()[-1] for a in d.descendants(result)
+                if a.get_name() in ("Answer Is Yes", "Answer Is No")]
         self.assertEqual(len(word), 1)
         # The answer picture sits above "Answer Is" (once the new window is painted).
         lx, ly, lw, lh = d.extents(d.find(result, "label", "Answer Is"))
