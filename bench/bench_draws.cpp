@@ -85,8 +85,10 @@ int main()
                                {1.0 / 12, 1.0 / 6, 1.0 / 6, 1.0 / 6, 1.0 / 6, 1.0 / 6, 1.0 / 12}, draws);
     const Outcome appeal = test([](float r) { return appealIndex(r); }, {0.25, 0.25, 0.25, 0.25}, draws);
     bool fair = true;
-    for (const auto &[name, outcome] : std::array<std::pair<const char *, Outcome>, 3>{
-             {{"answer (Yes/No)", answer}, {"promotional label (1-7)", promo}, {"appeal text (0-3)", appeal}}}) {
+    for (const auto &[name, outcome] :
+         std::array<std::pair<const char *, Outcome>, 3>{{{"answer (Yes/No)", answer},
+                                                          {"promotional label (1-7)", promo},
+                                                          {"appeal text (0-3)", appeal}}}) {
         std::printf("draw %-24s p = %.3f over %d draws; %.1f million draws/s\n", name, outcome.pValue, draws,
                     outcome.drawsPerSecond / 1e6);
         fair = fair && outcome.pValue > 0.01;
