@@ -255,8 +255,11 @@ class Desktop:
     def _spawn(self, args, log=None, **kw):
         """Starts a helper; with `log`, its output is kept to explain a failure."""
         out = open(os.path.join(self.logs, log + ".log"), "wb") if log else subprocess.DEVNULL
+        # A session of its own, so that stopping it stops what it started too (the
+        # accessibility bus launcher starts a bus daemon of its own).
         p = subprocess.Popen(args, env=kw.pop("env", self.env), stdin=subprocess.DEVNULL,
-                             stdout=kw.pop("stdout", out), stderr=kw.pop("stderr", out), **kw)
+                             stdout=kw.pop("stdout", out), stderr=kw.pop("stderr", out), start_new_session=True,
+                             **kw)
         if log:
             out.close()
         p.log = log
@@ -328,13 +331,19 @@ class Desktop:
 
     def _stop_processes(self):
         for p in reversed(self.processes):
-            if p.poll() is None:
-                p.send_signal(signal.SIGTERM)
-                try:
-                    p.wait(timeout=5)
-                except subprocess.TimeoutExpired:
-                    p.kill()
-                    p.wait()
+            try:
+                os.killpg(p.pid, signal.SIGTERM)
+            except ProcessLookupError:
+                pass
+            try:
+                p.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                os.killpg(p.pid, signal.SIGKILL)
+                p.wait()
+            try:
+                os.killpg(p.pid, signal.SIGKILL)  # anything of its group still there
+            except ProcessLookupError:
+                pass
         self.processes.clear()
 
     def close(self):
