@@ -115,6 +115,8 @@ class Accessibility(DesktopCase):
         d.key("Tab", "Tab")
         d.key("Return")
         result = program.window_containing("label", "Answer Is", timeout=15)
+        back = d.find(result, "push button", "Back")
+        wait_for(lambda: back.get_state_set().contains(d.Atspi.StateType.FOCUSED), 5, message="Back is not focused")
         d.key("Return")  # Back has the focus
         program.window_containing("push button", "Get My Answer")
         d.key("alt+f", "x")
@@ -122,7 +124,10 @@ class Accessibility(DesktopCase):
         # The exit screen does not take the focus by itself; Alt+Tab reaches it like any window.
         if d.active_window() not in program.x_windows():
             d.key("alt+Tab")
-        wait_for(lambda: d.active_window() in program.x_windows(), 5, message="the exit screen cannot be reached")
+        exit_button = d.find(screen, "push button", "Exit")
+        wait_for(lambda: d.active_window() in program.x_windows()
+                 and exit_button.get_state_set().contains(d.Atspi.StateType.FOCUSED), 5,
+                 message="the exit screen cannot be reached")
         d.key("Return")  # E&xit has the focus
         self.assertEqual(program.wait_exit(), 0)
 
