@@ -43,7 +43,7 @@ def start_x():
     return server, ":" + number.decode().strip()
 
 
-def environment(name, home):
+def environment(home):
     env = {"PATH": "/usr/bin:/bin", "DISPLAY": DISPLAY, "HOME": home, "LANG": "C.UTF-8",
            "XDG_RUNTIME_DIR": os.path.join(home, "runtime"), "XDG_CONFIG_HOME": os.path.join(home, "config"),
            "QT_QPA_PLATFORM": "xcb"}
@@ -88,7 +88,7 @@ def one_start(conn, command, home, fresh):
     if fresh:
         shutil.rmtree(home, ignore_errors=True)
     os.makedirs(home, exist_ok=True)
-    env = environment(command[0], home)
+    env = environment(home)
     while conn.pending_events():
         conn.next_event()
     started = time.monotonic()
@@ -169,7 +169,7 @@ def the_wait(conn):
         conn.next_event()
     # Keys go to the window under the pointer, as before the programs above took the focus.
     conn.set_input_focus(X.PointerRoot, X.RevertToPointerRoot, X.CurrentTime)
-    process = subprocess.Popen([VELMOOR], env=environment("velmoor", home), stdout=subprocess.DEVNULL,
+    process = subprocess.Popen([VELMOOR], env=environment(home), stdout=subprocess.DEVNULL,
                                stderr=subprocess.DEVNULL)
     window = first_map(conn, process)
     geometry = window.get_geometry()
