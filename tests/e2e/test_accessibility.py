@@ -121,6 +121,10 @@ class Accessibility(DesktopCase):
         program.window_containing("push button", "Get My Answer")
         d.key("alt+f", "x")
         screen = self.exit_screen(program)
+        # The exit screen shows before the main window goes; ask where the focus is only once
+        # the exit screen is the one window left, or the answer may be the closing main window.
+        wait_for(lambda: len(program.x_windows()) == 1, 5, message="the main window stays")
+        d.settle()
         # The exit screen does not take the focus by itself; Alt+Tab reaches it like any window.
         if d.active_window() not in program.x_windows():
             d.key("alt+Tab")
