@@ -102,7 +102,13 @@ float TimeSeededRandom::next()
 
 void EventLoopPause::pause(int seconds)
 {
-    const QDeadlineTimer deadline(std::chrono::seconds(seconds), Qt::PreciseTimer);
+    // Beyond this, the previous pause is history (the user acted, or the machine stalled):
+    // start afresh rather than hurry to catch up.
+    constexpr auto kBeatSlack = std::chrono::milliseconds(50);
+    const auto now = std::chrono::steady_clock::now();
+    const auto start = m_lastEnd && now - *m_lastEnd < kBeatSlack ? *m_lastEnd : now;
+    const auto end = start + std::chrono::seconds(seconds);
+    const QDeadlineTimer deadline(end, Qt::PreciseTimer);
     while (!deadline.hasExpired()) {
         QEventLoop loop;
         QTimer timer;
@@ -114,6 +120,7 @@ void EventLoopPause::pause(int seconds)
         if (timer.isActive())
             return; // the application asked every event loop to end: stop waiting
     }
+    m_lastEnd = end;
 }
 
 } // namespace velmoor

@@ -5,7 +5,9 @@
 
 #include <QSettings>
 
+#include <chrono>
 #include <memory>
+#include <optional>
 #include <random>
 
 namespace velmoor {
@@ -48,10 +50,15 @@ private:
     std::mt19937 m_engine;
 };
 
-// An event loop that ends at a deadline; the window stays live while it runs.
+// An event loop that ends at a deadline; the window stays live while it runs. Pauses in a
+// row keep a steady beat: one that starts just after the previous one ended counts from
+// that end, so the timer's small lateness does not add up from one step to the next.
 class EventLoopPause : public Pause {
 public:
     void pause(int seconds) override;
+
+private:
+    std::optional<std::chrono::steady_clock::time_point> m_lastEnd;
 };
 
 // Maps a 32-bit draw onto [0, 1): the top 24 bits over 2^24, so 1.0 cannot come out.

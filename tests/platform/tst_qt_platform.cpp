@@ -47,6 +47,12 @@ private slots:
         pause.pause(1);
         QVERIFY2(elapsed.elapsed() >= 1000, qPrintable(QString::number(elapsed.elapsed())));
         QVERIFY(ticks >= 5);
+        // Pauses in a row keep their beat, but one that starts well after the last one
+        // ended is a whole second again, not shortened to catch up.
+        QTest::qWait(200);
+        elapsed.restart();
+        pause.pause(1);
+        QVERIFY2(elapsed.elapsed() >= 1000, qPrintable(QString::number(elapsed.elapsed())));
     }
 
     void pauseEndsWhenTheApplicationEnds()
