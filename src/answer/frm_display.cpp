@@ -48,12 +48,16 @@ void FrmDisplay::presentAnswer(qint16 answer)
 
 void FrmDisplay::Form_Unload()
 {
-    m_forms.show(FormId::ExitScreen);
+    // Going back hides the exit screen straight after: showing it first would flash it on
+    // screen, and the window manager would hand it the focus for that moment.
+    if (!m_goingBack)
+        m_forms.show(FormId::ExitScreen);
     m_forms.hide(FormId::Startup);
 }
 
 void FrmDisplay::cmdOK_Click()
 {
+    m_goingBack = true;
     Forms &forms = m_forms; // this window is gone after the unload below
     if (auto *main = forms.window<FrmMain>(FormId::Main))
         main->resumeAsking();

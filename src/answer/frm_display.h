@@ -32,6 +32,7 @@ private:
     std::unique_ptr<Ui::FrmDisplay> m_ui;
     Forms &m_forms;
     ModHelp m_help;
+    bool m_goingBack = false;
 };
 
 } // namespace velmoor

@@ -12,6 +12,17 @@ using namespace velmoor;
 using namespace velmoor::testing;
 
 namespace {
+// Counts the times a window is shown while it lives.
+struct ShowCounter : QObject {
+    explicit ShowCounter(QWidget *window) { window->installEventFilter(this); }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        shows += event->type() == QEvent::Show;
+        return false;
+    }
+    int shows = 0;
+};
+
 QColor centreColour(QWidget *w)
 {
     return w->grab().toImage().pixelColor(w->width() / 2, w->height() / 2);
@@ -170,11 +181,15 @@ private slots:
         QTRY_VERIFY(display() && display()->isVisible());
         FrmDisplay *first = display();
         QPointer<FrmDisplay> gone(first);
+        // The exit screen, loaded and hidden, is never shown on the way back, not even for
+        // a moment (the window manager would give it the focus).
+        ShowCounter exitShows(program->forms.load(FormId::ExitScreen));
         if (fromMenu)
             first->ui().mnuFileBack->trigger();
         else
             QTest::mouseClick(first->ui().cmdOK, Qt::LeftButton);
         QCOMPARE(visibleWindows(), QStringList{"frmMain"});
+        QCOMPARE(exitShows.shows, 0);
         QVERIFY(!program->forms.isLoaded(FormId::Display));
         QTRY_VERIFY(gone.isNull());
         QCOMPARE(main->ui().txtQuestion->toPlainText(), QStringLiteral("Again?"));

@@ -129,9 +129,14 @@ class Accessibility(DesktopCase):
         if d.active_window() not in program.x_windows():
             d.key("alt+Tab")
         exit_button = d.find(screen, "push button", "Exit")
-        wait_for(lambda: d.active_window() in program.x_windows()
-                 and exit_button.get_state_set().contains(d.Atspi.StateType.FOCUSED), 5,
-                 message="the exit screen cannot be reached")
+        try:
+            wait_for(lambda: d.active_window() in program.x_windows()
+                     and exit_button.get_state_set().contains(d.Atspi.StateType.FOCUSED), 5)
+        except AssertionError:
+            focused = [a.get_name() for a in d.descendants(screen)
+                       if a.get_state_set().contains(d.Atspi.StateType.FOCUSED)]
+            self.fail("the exit screen cannot be reached: active window %s, ours %s, focused %s"
+                      % (d.active_window(), program.x_windows(), focused))
         d.key("Return")  # E&xit has the focus
         self.assertEqual(program.wait_exit(), 0)
 
