@@ -5,7 +5,9 @@
 #include "platform/accessibility.h"
 #include "ui_frm_main.h"
 
+#include <QApplication>
 #include <QPointer>
+#include <QScrollBar>
 
 namespace velmoor {
 
@@ -15,8 +17,8 @@ FrmMain::FrmMain(Services &services, Forms &forms, qint16 &intAnswer)
 {
     m_ui->setupUi(this);
     setWindowTitle(kWindowCaption);
-    setFont(formFont());
     setWindowIcon(applicationIcon());
+    paint();
     m_dots = {m_ui->shp1, m_ui->shp2, m_ui->shp3, m_ui->shp4};
     markAsAnnouncement(*m_ui->picMessage, m_ui->pi->text());
     fixClientSize(*this, {518, 355});
@@ -42,6 +44,38 @@ FrmMain::FrmMain(Services &services, Forms &forms, qint16 &intAnswer)
 }
 
 FrmMain::~FrmMain() = default;
+
+void FrmMain::paint()
+{
+    // Colours and faces set directly, not by a style sheet: a sheet makes every widget
+    // under it slower to build, and this window is the first one a start shows. The dots'
+    // rounded look comes from a sheet all the same, once they are first needed.
+    const QColor violet(90, 35, 220), navy(0, 0, 64), cream(255, 255, 192), cyan(0, 255, 255);
+    Ui::FrmMain &ui = *m_ui;
+    for (QWidget *area : {ui.centralwidget, static_cast<QWidget *>(ui.Frame1)})
+        setBackground(*area, violet);
+    for (QWidget *strip : {ui.Frame2, ui.Frame5})
+        setBackground(*strip, navy);
+    setColours(*ui.Label61, cyan);
+    setColours(*ui.Label1, cream, navy);
+    setColours(*ui.Label2, QColor(255, 255, 0));
+    setColours(*ui.txtQuestion, cream, navy);
+    ui.txtQuestion->setAutoFillBackground(false);
+    // Its scroll bar keeps the desktop's colours.
+    QPalette desktop = QApplication::palette();
+    desktop.setResolveMask(~QPalette::ResolveMask(0));
+    ui.txtQuestion->verticalScrollBar()->setPalette(desktop);
+    setBackground(*ui.picWhite, Qt::white);
+    setBackground(*ui.picBlack, Qt::black);
+    for (ClickLabel *link : {ui.Label61, ui.Label2, ui.lblFullBrand, ui.lblCobrand})
+        link->setFont(boldFormFont(8.25, true));
+    ui.Label1->setFont(boldFormFont(8.25));
+    for (QWidget *offer : {ui.lblFullBrand, ui.lblCobrand})
+        setColours(*offer, cyan, navy);
+    setBackground(*ui.picMessage, navy);
+    setColours(*ui.pi, cream);
+    ui.pi->setFont(boldFormFont(12));
+}
 
 void FrmMain::Form_Unload()
 {
@@ -107,6 +141,10 @@ void FrmMain::stopTimers()
 
 void FrmMain::setWaitPanelVisible(bool visible)
 {
+    if (visible && m_ui->picMessage->styleSheet().isEmpty())
+        m_ui->picMessage->setStyleSheet(QStringLiteral("#shp1, #shp2, #shp3, #shp4 { background: rgb(255, "
+                                                       "255, 0); border: 1px solid rgb(255, 255, 192); "
+                                                       "border-radius: 4px; }"));
     m_ui->picMessage->setVisible(visible);
 }
 

@@ -37,6 +37,7 @@ public:
     Ui::FrmMain &ui() { return *m_ui; }
 
 private:
+    void paint();
     void cmdNext_Click();
     bool ValidateQuestion();
     void Timer1_Timer();

@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QStyle>
 #include <QUrl>
 
 namespace velmoor {
@@ -80,6 +81,35 @@ QFont formFont()
     return font;
 }
 
+QFont boldFormFont(qreal points, bool underline)
+{
+    QFont font(QStringLiteral("Verdana"));
+    font.setPointSizeF(points);
+    font.setBold(true);
+    font.setUnderline(underline);
+    return font;
+}
+
+void setColours(QWidget &widget, const QColor &text, const std::optional<QColor> &background)
+{
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Text, text);
+    widget.setPalette(palette);
+    if (background)
+        setBackground(widget, *background);
+}
+
+void setBackground(QWidget &widget, const QColor &background)
+{
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::Base, background);
+    palette.setColor(QPalette::Button, background);
+    widget.setPalette(palette);
+    widget.setAutoFillBackground(true);
+}
+
 void fixClientSize(QWidget &window, QSize client)
 {
     if (auto *mainWindow = qobject_cast<QMainWindow *>(&window)) {
@@ -138,6 +168,47 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
     QLabel::mouseReleaseEvent(event);
+}
+
+BevelButton::BevelButton(QWidget *parent) : QPushButton(parent)
+{
+    setFont(boldFormFont(8.25));
+}
+
+void BevelButton::paintEvent(QPaintEvent *)
+{
+    constexpr int kEdge = 2;
+    const QColor face(192, 192, 192), edge(224, 224, 224);
+    QPainter painter(this);
+    const QRect box = rect();
+    painter.fillRect(box, face);
+    if (hasFocus()) {
+        const QRect inner = box.adjusted(kEdge, kEdge, -kEdge, -kEdge);
+        painter.fillRect(QRect(box.topLeft(), QSize(box.width(), kEdge)), Qt::black);
+        painter.fillRect(QRect(QPoint(box.left(), inner.bottom() + 1), QSize(box.width(), kEdge)), Qt::black);
+        painter.fillRect(QRect(QPoint(box.left(), inner.top()), QSize(kEdge, inner.height())), Qt::black);
+        painter.fillRect(QRect(QPoint(inner.right() + 1, inner.top()), QSize(kEdge, inner.height())),
+                         Qt::black);
+    } else {
+        // Each edge a trapezoid meeting its neighbours on the diagonals; the lit edges, top
+        // and left, drawn over the others.
+        const qreal w = box.width(), h = box.height(), e = kEdge;
+        const QPolygonF top({{0, 0}, {w, 0}, {w - e, e}, {e, e}});
+        const QPolygonF bottom({{0, h}, {w, h}, {w - e, h - e}, {e, h - e}});
+        const QPolygonF left({{0, 0}, {0, h}, {e, h - e}, {e, e}});
+        const QPolygonF right({{w, 0}, {w, h}, {w - e, h - e}, {w - e, e}});
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(edge);
+        painter.drawPolygon(bottom);
+        painter.drawPolygon(right);
+        painter.setBrush(edge.lighter());
+        painter.drawPolygon(top);
+        painter.drawPolygon(left);
+    }
+    style()->drawItemText(&painter, box.adjusted(kEdge, kEdge, -kEdge, -kEdge),
+                          Qt::AlignCenter | Qt::TextShowMnemonic, palette(), isEnabled(), text(),
+                          QPalette::ButtonText);
 }
 
 } // namespace velmoor

@@ -5,6 +5,9 @@
 #include "platform/platform.h"
 
 #include <QLabel>
+#include <QPushButton>
+
+#include <optional>
 
 class QWidget;
 
@@ -34,6 +37,14 @@ void installFontSubstitutes();
 // The windows' default face: Verdana 8.25 pt.
 QFont formFont();
 
+// Bold Verdana at this size, underlined for a link.
+QFont boldFormFont(qreal points, bool underline = false);
+
+// Colours a widget directly rather than through a style sheet (a sheet makes every widget
+// under it slower to build): its text, and, if given, a background it fills itself.
+void setColours(QWidget &widget, const QColor &text, const std::optional<QColor> &background = {});
+void setBackground(QWidget &widget, const QColor &background);
+
 // Makes the window fixed-size with this client area (below any menu bar) and centres it
 // on the screen.
 void fixClientSize(QWidget &window, QSize client);
@@ -58,6 +69,17 @@ signals:
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+};
+
+// A grey push button with a raised 2 px edge, framed in black while it has the focus (and
+// so while it is pressed); its caption in bold Verdana 8.25 pt.
+class BevelButton : public QPushButton {
+    Q_OBJECT
+public:
+    explicit BevelButton(QWidget *parent = nullptr);
+
+protected:
     void paintEvent(QPaintEvent *event) override;
 };
 
