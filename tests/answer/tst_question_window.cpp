@@ -168,6 +168,27 @@ private slots:
         QCOMPARE(program->forms.intAnswer, word == u"Yes" ? kYes : kNo);
     }
 
+    void theButtonIsRaisedAndFramedInBlackWhileFocused()
+    {
+        QPushButton *button = main->ui().cmdNext;
+        const auto corners = [button] {
+            const QImage image = button->grab().toImage();
+            const int right = image.width() - 1, bottom = image.height() - 1;
+            return QList<QColor>{image.pixelColor(1, 0), image.pixelColor(0, 1),
+                                 image.pixelColor(right - 1, bottom), image.pixelColor(right, bottom - 1),
+                                 image.pixelColor(image.width() / 2, 2)};
+        };
+        // Lit top and left edges, plain bottom and right ones, grey face inside the edge.
+        const QColor lit(255, 255, 255), edge(224, 224, 224), face(192, 192, 192);
+        QCOMPARE(corners(), (QList<QColor>{lit, lit, edge, edge, face}));
+        main->activateWindow();
+        button->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(button->hasFocus());
+        QCOMPARE(corners(), (QList<QColor>{Qt::black, Qt::black, Qt::black, Qt::black, face}));
+        button->setDown(true); // pressed: it has the focus, and keeps the frame
+        QCOMPARE(corners(), (QList<QColor>{Qt::black, Qt::black, Qt::black, Qt::black, face}));
+    }
+
     void backReturnsToTheQuestion_data()
     {
         QTest::addColumn<bool>("fromMenu");
