@@ -2,6 +2,7 @@
 
 import os
 import sys
+import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
@@ -29,9 +30,31 @@ class DesktopCase(unittest.TestCase):
         self.desktop.programs.clear()
 
     def start_main(self, **kw):
-        """Starts a copy and waits for its question window."""
-        program = self.desktop.start(**kw)
+        """Starts a copy and waits for its question window, and for the window manager to
+        give it the focus (keys sent before then go nowhere)."""
+        d = self.desktop
+        program = d.start(**kw)
         window = program.window_containing("push button", "Get My Answer")
+
+        def focused():
+            return d.active_window() in program.x_windows()
+        # A window manager still starting up can leave a new window unmanaged (not yet on
+        # screen) for some seconds; one that declines to focus a new window is helped by
+        # activating it, as a person would by clicking it.
+        started = time.monotonic()
+        activated = False
+        while not focused():
+            waited = time.monotonic() - started
+            if waited > 30:
+                self.fail("the question window never got the focus: %s" % program.describe())
+            if waited > 5 and not activated and program.x_windows():
+                print("note: activating the question window (%s)" % program.describe(), file=sys.stderr)
+                d.xdotool("windowactivate", program.x_windows()[0])
+                activated = True
+            time.sleep(0.05)
+        if time.monotonic() - started > 1:
+            print("note: the question window took %.1f s to get the focus" % (time.monotonic() - started),
+                  file=sys.stderr)
         return program, window
 
     def press(self, root, name):

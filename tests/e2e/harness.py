@@ -167,7 +167,23 @@ class Program:
                 except Exception:  # noqa: BLE001 - a window going away while it is read
                     continue
             return None
-        return wait_for(find, timeout, message="no window showing %s %r" % (role, name))
+        try:
+            return wait_for(find, timeout)
+        except AssertionError:
+            raise AssertionError("no window showing %s %r; %s" % (role, name, self.describe())) from None
+
+    def describe(self):
+        """What this copy shows now, for a failure's message."""
+        d = self.desktop
+        app = self.app()
+        windows = []
+        for w in d.children(app) if app is not None else []:
+            try:
+                windows.append("%s %r%s" % (w.get_role_name(), w.get_name(), "" if d.showing(w) else " (hidden)"))
+            except Exception:  # noqa: BLE001 - a window going away while it is read
+                windows.append("(gone)")
+        return "running %s, X windows %s, active %s, accessible windows [%s]" % (
+            self.running(), self.x_windows(), d.active_window(), ", ".join(windows))
 
     def showing_windows(self):
         app = self.app()
