@@ -83,7 +83,7 @@ QFont formFont()
 
 QFont boldFormFont(qreal points, bool underline)
 {
-    QFont font(QStringLiteral("Verdana"));
+    QFont font = formFont();
     font.setPointSizeF(points);
     font.setBold(true);
     font.setUnderline(underline);
@@ -181,15 +181,11 @@ void BevelButton::paintEvent(QPaintEvent *)
     const QColor face(192, 192, 192), edge(224, 224, 224);
     QPainter painter(this);
     const QRect box = rect();
-    painter.fillRect(box, face);
     if (hasFocus()) {
-        const QRect inner = box.adjusted(kEdge, kEdge, -kEdge, -kEdge);
-        painter.fillRect(QRect(box.topLeft(), QSize(box.width(), kEdge)), Qt::black);
-        painter.fillRect(QRect(QPoint(box.left(), inner.bottom() + 1), QSize(box.width(), kEdge)), Qt::black);
-        painter.fillRect(QRect(QPoint(box.left(), inner.top()), QSize(kEdge, inner.height())), Qt::black);
-        painter.fillRect(QRect(QPoint(inner.right() + 1, inner.top()), QSize(kEdge, inner.height())),
-                         Qt::black);
+        painter.fillRect(box, Qt::black);
+        painter.fillRect(box.adjusted(kEdge, kEdge, -kEdge, -kEdge), face);
     } else {
+        painter.fillRect(box, face);
         // Each edge a trapezoid meeting its neighbours on the diagonals; the lit edges, top
         // and left, drawn over the others.
         const qreal w = box.width(), h = box.height(), e = kEdge;
