@@ -114,6 +114,10 @@ class CrashRecovery(DesktopCase):
         shared = tempfile.mkdtemp(prefix="velmoor-e2e-shared-")
         try:
             os.chmod(shared, 0o1777)
+            # The build tree may sit in a folder only we can enter: the other user runs a copy.
+            their_bin = os.path.join(shared, "bin")
+            os.mkdir(their_bin, 0o755)
+            their_binary = shutil.copy2(d.binary, os.path.join(their_bin, "velmoor"))
             other_home = os.path.join(shared, "home")
             os.mkdir(other_home, 0o700)
             os.chown(other_home, other, other)
@@ -125,7 +129,7 @@ class CrashRecovery(DesktopCase):
             # No runtime folder for either: each falls back to a folder of their own.
             no_runtime = {"XDG_RUNTIME_DIR": None, "TMPDIR": shared}
             mine, _ = self.time_to_window(env=no_runtime)
-            theirs, _ = self.time_to_window(user=other, env=dict(no_runtime, HOME=other_home, XDG_CONFIG_HOME=None,
+            theirs, _ = self.time_to_window(user=other, binary=their_binary, env=dict(no_runtime, HOME=other_home, XDG_CONFIG_HOME=None,
                                                                  XDG_CACHE_HOME=None, XDG_DATA_HOME=None,
                                                                  DBUS_SESSION_BUS_ADDRESS=None))
             self.assertTrue(mine.running() and theirs.running())
