@@ -38,9 +38,8 @@ class DesktopCase(unittest.TestCase):
 
         def focused():
             return d.active_window() in program.x_windows()
-        # A window manager still starting up can leave a new window unmanaged (not yet on
-        # screen) for some seconds; one that declines to focus a new window is helped by
-        # activating it, as a person would by clicking it.
+        # A window manager that declines to focus a new window is helped by activating
+        # it, as a person would by clicking it.
         started = time.monotonic()
         activated = False
         while not focused():

@@ -182,8 +182,20 @@ class Program:
                 windows.append("%s %r%s" % (w.get_role_name(), w.get_name(), "" if d.showing(w) else " (hidden)"))
             except Exception:  # noqa: BLE001 - a window going away while it is read
                 windows.append("(gone)")
-        return "running %s, X windows %s, active %s, accessible windows [%s]" % (
-            self.running(), self.x_windows(), d.active_window(), ", ".join(windows))
+        return "running %s, X windows %s, active %s, accessible windows [%s]; all its X windows: %s; %s" % (
+            self.running(), self.x_windows(), d.active_window(), ", ".join(windows), self.x_window_states(),
+            d.helper_states())
+
+    def x_window_states(self):
+        """Every X window of this copy with a name, mapped or not, and its map state."""
+        out = subprocess.run(["xdotool", "search", "--all", "--pid", str(self.pid), "--name", "."],
+                             env=self.desktop.env, capture_output=True, text=True)
+        states = []
+        for window in out.stdout.split():
+            info = subprocess.run(["xwininfo", "-id", window], env=self.desktop.env, capture_output=True, text=True)
+            state = [line.split(":", 1)[1].strip() for line in info.stdout.splitlines() if "Map State" in line]
+            states.append("%s %s" % (window, state[0] if state else "?"))
+        return "[%s]" % ", ".join(states)
 
     def showing_windows(self):
         app = self.app()
@@ -292,6 +304,10 @@ class Desktop:
                     lines.extend("    " + line for line in f.read().splitlines()[-15:])
         return "\n".join(lines)
 
+    def helper_states(self):
+        """Whether each helper still runs; the last lines of a stopped one's output."""
+        return "; ".join(self._diagnostics(None).splitlines()[1:])
+
     def check_alive(self):
         """Raises, with the helpers' output, when the X server or window manager died."""
         dead = [p for p in self.processes if p.log in ("xvfb", "openbox") and p.poll() is not None]
@@ -320,13 +336,16 @@ class Desktop:
         finally:
             os.close(write)
         self.env["DISPLAY"] = ":" + read_line(read, "Xvfb")
-        self._spawn(["openbox", "--sm-disable"], log="openbox")
+        # The window manager claims the screen well before it handles events: a window
+        # mapped in between can stay unmanaged, never shown, until some other X event
+        # wakes the manager. Its start-up command runs once it handles events.
+        ready = os.path.join(self.logs, "openbox-ready")
+        self._spawn(["openbox", "--sm-disable", "--startup", "touch " + ready], log="openbox")
 
         def managed():
             self.check_alive()
-            return "window id" in subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self.env,
-                                                 capture_output=True, text=True).stdout
-        wait_for(managed, 20, message="the window manager did not take the screen")
+            return os.path.exists(ready)
+        wait_for(managed, 20, message="the window manager did not start")
 
     def _start_bus(self):
         read, write = os.pipe()
