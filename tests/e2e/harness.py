@@ -186,17 +186,6 @@ class Program:
             self.running(), self.x_windows(), d.active_window(), ", ".join(windows), self.x_window_states(),
             d.helper_states())
 
-    def x_window_states(self):
-        """Every X window of this copy with a name, mapped or not, and its map state."""
-        out = subprocess.run(["xdotool", "search", "--all", "--pid", str(self.pid), "--name", "."],
-                             env=self.desktop.env, capture_output=True, text=True)
-        states = []
-        for window in out.stdout.split():
-            info = subprocess.run(["xwininfo", "-id", window], env=self.desktop.env, capture_output=True, text=True)
-            state = [line.split(":", 1)[1].strip() for line in info.stdout.splitlines() if "Map State" in line]
-            states.append("%s %s" % (window, state[0] if state else "?"))
-        return "[%s]" % ", ".join(states)
-
     def showing_windows(self):
         app = self.app()
         if app is None:
@@ -224,17 +213,29 @@ class Program:
                 return w, texts
         return None
 
+    def _search(self, visible, name="."):
+        """Ids of this copy's X windows whose name matches the pattern."""
+        out = subprocess.run(["xdotool", "search", "--all", *(["--onlyvisible"] if visible else []), "--pid",
+                              str(self.pid), "--name", name], env=self.desktop.env, capture_output=True, text=True)
+        return [int(x) for x in out.stdout.split()]
+
     def main_window_shown(self):
-        """The visible X window of this copy titled as the program's windows are."""
-        out = subprocess.run(["xdotool", "search", "--all", "--onlyvisible", "--pid", str(self.pid), "--name",
-                              "^%s$" % CAPTION], env=self.desktop.env, capture_output=True, text=True)
-        return out.stdout.split()
+        """The visible X windows of this copy titled as the program's windows are."""
+        return self._search(True, "^%s$" % CAPTION)
 
     def x_windows(self):
         """Ids of the visible X windows of this copy."""
-        out = subprocess.run(["xdotool", "search", "--all", "--onlyvisible", "--pid", str(self.pid), "--name", "."],
-                             env=self.desktop.env, capture_output=True, text=True)
-        return [int(x) for x in out.stdout.split()]
+        return self._search(True)
+
+    def x_window_states(self):
+        """Every named X window of this copy, mapped or not, with its map state."""
+        states = []
+        for window in self._search(False):
+            info = subprocess.run(["xwininfo", "-id", str(window)], env=self.desktop.env, capture_output=True,
+                                  text=True)
+            state = [line.split(":", 1)[1].strip() for line in info.stdout.splitlines() if "Map State" in line]
+            states.append("%s %s" % (window, state[0] if state else "?"))
+        return "[%s]" % ", ".join(states)
 
 
 class Desktop:
