@@ -499,7 +499,10 @@ class Desktop:
         self.click_at(x, y)
 
     def click_at(self, x, y):
-        self.xdotool("mousemove", "--sync", x, y)
+        # xdotool's --sync waits (15 s) for a move that never comes when the pointer is
+        # already there.
+        if self.xdotool("getmouselocation").split()[:2] != ["x:%d" % x, "y:%d" % y]:
+            self.xdotool("mousemove", "--sync", x, y)
         self.xdotool("click", 1)
         self.settle()
 
