@@ -1,7 +1,5 @@
 #include "site/update_reminder.h"
 
-#include <QRegularExpression>
-
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -27,11 +25,24 @@ bool isLatin1(const QString &text)
     return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() <= 0xFF; });
 }
 
-QString fourDigitYear(QString format)
+QString fourDigitYear(const QString &format)
 {
-    // "yy" alone reads back as 19yy; "yyyy" stays as it is.
-    static const QRegularExpression twoDigitYear(QStringLiteral("(?<!y)yy(?!y)"));
-    return format.replace(twoDigitYear, QStringLiteral("yyyy"));
+    // "yy" alone reads back as 19yy; "yyyy" stays as it is. (A plain scan: a regular
+    // expression here cost a compile at every start.)
+    QString out;
+    out.reserve(format.size() + 2);
+    for (qsizetype i = 0; i < format.size();) {
+        qsizetype run = 0;
+        while (i + run < format.size() && format[i + run] == u'y')
+            ++run;
+        if (run == 0)
+            out.append(format[i++]);
+        else {
+            out.append(run == 2 ? QStringLiteral("yyyy") : QString(run, u'y'));
+            i += run;
+        }
+    }
+    return out;
 }
 
 // Text to a whole number as the desktop's conversion does: surrounding blanks allowed,
