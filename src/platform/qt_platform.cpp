@@ -63,10 +63,11 @@ void QtSettingsStore::clearLeftoverLocks() const
     folder.mkpath(QStringLiteral("."));
     // QSettings would wait half a minute for a lock that a crashed copy left behind, and
     // its take-over leaves ".rmlock" files of its own: none of them can be live here.
-    const QStringList leftovers = folder.entryList({file.fileName() + QStringLiteral(".lock*")},
-                                                   QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString &leftover : leftovers)
-        folder.remove(leftover);
+    // Matched by hand: a name filter would compile a regular expression at every write.
+    const QString lockName = file.fileName() + QStringLiteral(".lock");
+    for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Unsorted))
+        if (name.startsWith(lockName))
+            folder.remove(name);
 }
 
 double SystemClock::secondsSinceMidnight() const
