@@ -180,10 +180,10 @@ void BevelButton::paintEvent(QPaintEvent *)
     constexpr int kEdge = 2;
     const QColor face(192, 192, 192), edge(224, 224, 224);
     QPainter painter(this);
-    const QRect box = rect();
+    const QRect box = rect(), inside = box.adjusted(kEdge, kEdge, -kEdge, -kEdge);
     if (hasFocus()) {
         painter.fillRect(box, Qt::black);
-        painter.fillRect(box.adjusted(kEdge, kEdge, -kEdge, -kEdge), face);
+        painter.fillRect(inside, face);
     } else {
         painter.fillRect(box, face);
         // Each edge a trapezoid meeting its neighbours on the diagonals; the lit edges, top
@@ -202,9 +202,8 @@ void BevelButton::paintEvent(QPaintEvent *)
         painter.drawPolygon(top);
         painter.drawPolygon(left);
     }
-    style()->drawItemText(&painter, box.adjusted(kEdge, kEdge, -kEdge, -kEdge),
-                          Qt::AlignCenter | Qt::TextShowMnemonic, palette(), isEnabled(), text(),
-                          QPalette::ButtonText);
+    style()->drawItemText(&painter, inside, Qt::AlignCenter | Qt::TextShowMnemonic, palette(), isEnabled(),
+                          text(), QPalette::ButtonText);
 }
 
 } // namespace velmoor

@@ -28,34 +28,29 @@ QString withoutMnemonic(QString text)
 QStringList clipped(QWidget *window)
 {
     QStringList found;
-    for (QLabel *label : window->findChildren<QLabel *>()) {
-        if (!label->isVisibleTo(window) || label->text().isEmpty() || label->textFormat() == Qt::RichText)
-            continue;
-        const QRect room = label->contentsRect();
-        const QFontMetrics metrics(label->font());
-        const QString text = withoutMnemonic(label->text());
-        const QRect needed = metrics.boundingRect(
-            room, int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0), text);
+    const auto check = [&](const QWidget *control, QSize needed) {
+        const QSize room = control->contentsRect().size();
         if (needed.width() > room.width() || needed.height() > room.height())
             found << QStringLiteral("%1 %2: needs %3x%4, has %5x%6")
-                         .arg(window->objectName(), label->objectName())
+                         .arg(window->objectName(), control->objectName())
                          .arg(needed.width())
                          .arg(needed.height())
                          .arg(room.width())
                          .arg(room.height());
+    };
+    for (QLabel *label : window->findChildren<QLabel *>()) {
+        if (!label->isVisibleTo(window) || label->text().isEmpty() || label->textFormat() == Qt::RichText)
+            continue;
+        const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+        check(label, QFontMetrics(label->font())
+                         .boundingRect(label->contentsRect(), flags, withoutMnemonic(label->text()))
+                         .size());
     }
     for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
         if (!button->isVisibleTo(window) || button->text().isEmpty())
             continue;
         const QFontMetrics metrics(button->font());
-        const int needed = metrics.horizontalAdvance(withoutMnemonic(button->text()));
-        if (needed > button->contentsRect().width() || metrics.height() > button->contentsRect().height())
-            found << QStringLiteral("%1 %2: needs %3x%4, has %5x%6")
-                         .arg(window->objectName(), button->objectName())
-                         .arg(needed)
-                         .arg(metrics.height())
-                         .arg(button->contentsRect().width())
-                         .arg(button->contentsRect().height());
+        check(button, {metrics.horizontalAdvance(withoutMnemonic(button->text())), metrics.height()});
     }
     return found;
 }

@@ -35,14 +35,11 @@ class DesktopCase(unittest.TestCase):
         d = self.desktop
         program = d.start(**kw)
         window = program.window_containing("push button", "Get My Answer")
-
-        def focused():
-            return d.active_window() in program.x_windows()
         # A window manager that declines to focus a new window is helped by activating
         # it, as a person would by clicking it.
         started = time.monotonic()
         activated = False
-        while not focused():
+        while not program.has_focus():
             waited = time.monotonic() - started
             if waited > 30:
                 self.fail("the question window never got the focus: %s" % program.describe())

@@ -227,6 +227,10 @@ class Program:
         """Ids of the visible X windows of this copy."""
         return self._search(True)
 
+    def has_focus(self):
+        """Whether the window manager's active window is one of this copy's."""
+        return self.desktop.active_window() in self.x_windows()
+
     def x_window_states(self):
         """Every named X window of this copy, mapped or not, with its map state."""
         states = []

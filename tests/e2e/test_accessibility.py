@@ -126,11 +126,11 @@ class Accessibility(DesktopCase):
         wait_for(lambda: len(program.x_windows()) == 1, 5, message="the main window stays")
         d.settle()
         # The exit screen does not take the focus by itself; Alt+Tab reaches it like any window.
-        if d.active_window() not in program.x_windows():
+        if not program.has_focus():
             d.key("alt+Tab")
         exit_button = d.find(screen, "push button", "Exit")
         try:
-            wait_for(lambda: d.active_window() in program.x_windows()
+            wait_for(lambda: program.has_focus()
                      and exit_button.get_state_set().contains(d.Atspi.StateType.FOCUSED), 5)
         except AssertionError:
             focused = [a.get_name() for a in d.descendants(screen)
