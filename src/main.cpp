@@ -8,53 +8,71 @@
 #include "platform/terminal.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cstdio>
+#include <initializer_list>
 #include <optional>
 
 namespace {
 
-// --help and --version answer on the terminal; anything else is refused. The arguments
-// never reach Qt, so none of its own options (-style, -stylesheet FILE, ...) applies: the
-// program reads no files. Returns the exit code when the program must not start.
+bool isOneOf(const QString &argument, std::initializer_list<const char *> names)
+{
+    return std::any_of(names.begin(), names.end(), [&](const char *name) { return argument == QLatin1StringView(name); });
+}
+
+// --help and --version answer on the terminal. The program takes nothing else: anything
+// more (a file dropped on it, a shortcut's argument, Qt's own -style or -stylesheet FILE)
+// is ignored with a word on standard error and never reaches Qt. Returns the exit code
+// when the program must not start.
 std::optional<int> answerCommandLine(int argc, char *argv[])
 {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    QCommandLineParser parser;
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QString());
-    parser.addOption(help);
-    parser.addOption(version);
-    if (argc > 1)
-        velmoor::reachTerminal();
-    QString error;
-    if (!parser.parse(arguments))
-        error = parser.errorText();
-    else if (!parser.positionalArguments().isEmpty())
-        error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst());
-    if (!error.isEmpty()) {
-        std::fprintf(stderr, "velmoor: %s\nTry 'velmoor --help'.\n", qPrintable(error));
-        return 2;
+    if (argc < 2)
+        return std::nullopt;
+    velmoor::reachTerminal();
+    QStringList ignored;
+    for (int i = 1; i < argc; ++i) {
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        if (isOneOf(argument, {"-h", "--help", "-help"})) {
+            std::fputs("Usage: velmoor [--help | --version]\n"
+                       "Answers a question with Yes or No: type it, press Get My Answer.\n\n"
+                       "  -h, --help     print this help and exit\n"
+                       "  -v, --version  print the version and exit\n",
+                       stdout);
+            return 0;
+        }
+        if (isOneOf(argument, {"-v", "--version", "-version"})) {
+            std::printf("velmoor %s\n", VELMOOR_VERSION);
+            return 0;
+        }
+        ignored << argument;
     }
-    if (parser.isSet(help)) {
-        std::fputs("Usage: velmoor [--help | --version]\n"
-                   "Answers a question with Yes or No: type it, press Get My Answer.\n\n"
-                   "  -h, --help     print this help and exit\n"
-                   "  -v, --version  print the version and exit\n",
-                   stdout);
-        return 0;
-    }
-    if (parser.isSet(version)) {
-        std::printf("velmoor %s\n", VELMOOR_VERSION);
-        return 0;
-    }
+    std::fprintf(stderr, "velmoor: ignoring '%s': the program takes no arguments (see 'velmoor --help').\n",
+                 qPrintable(ignored.join(QStringLiteral("' '"))));
     return std::nullopt;
 }
+
+#ifndef Q_OS_WIN
+// Where both are there, as on GNOME and Plasma, the program runs as an X11 client
+// through Xwayland: there the window manager keeps the exit screen above other programs
+// without giving it the focus, and a message box stays in front of its owner, which a
+// Wayland client of Qt 6.4 cannot ask for. Without a reachable X server Qt goes on to
+// Wayland. The user's own QT_QPA_PLATFORM wins, and the choice is an argument to Qt
+// rather than an environment variable, so the browser started from here does not
+// inherit it. Returns false when there is no display at all.
+bool choosePlatform(QList<const char *> &qtArguments)
+{
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return true;
+    const bool x11 = !qEnvironmentVariableIsEmpty("DISPLAY");
+    if (!x11 && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return false;
+    if (x11)
+        qtArguments << "-platform" << "xcb;wayland";
+    return true;
+}
+#endif
 
 } // namespace
 
@@ -64,8 +82,20 @@ int main(int argc, char *argv[])
     if (const std::optional<int> code = answerCommandLine(argc, argv))
         return *code;
 
-    int qtArgc = 1; // the program's name alone
-    QApplication app(qtArgc, argv);
+    // The program's name, and the platform when the program chooses it. Qt keeps both the
+    // count and the array for the application's lifetime.
+    QList<const char *> qtArguments{argv[0]};
+#ifndef Q_OS_WIN
+    if (!choosePlatform(qtArguments)) {
+        std::fputs("velmoor: there is no display to show Velmoor on (neither DISPLAY nor WAYLAND_DISPLAY is "
+                   "set).\n",
+                   stderr);
+        return 1;
+    }
+#endif
+    int qtArgc = static_cast<int>(qtArguments.size());
+    qtArguments << nullptr;
+    QApplication app(qtArgc, const_cast<char **>(qtArguments.data()));
     QGuiApplication::setDesktopFileName(QStringLiteral(VELMOOR_APP_ID));
     // The program ends through EndProgram only, never because its last window hid.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -76,7 +106,7 @@ int main(int argc, char *argv[])
     const QString applicationName = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
     DesktopPageOpener opener;
     QtSettingsStore settings(applicationName);
-    LockFileInstanceQuery instance(LockFileInstanceQuery::defaultLockPaths(applicationName));
+    InstanceGuard instance(InstanceGuard::nameFor(QStringLiteral(VELMOOR_APP_ID)));
     SystemClock clock;
     TimeSeededRandom random(clock);
     QtMessageBoxes boxes;

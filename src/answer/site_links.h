@@ -22,7 +22,8 @@ template <typename Ui> void connectSiteLinks(QObject *owner, Ui &ui, const ModHe
     link(ui.Label61, &ClickLabel::clicked, &ModHelp::OpenHomePage);
     link(ui.lblCobrand, &ClickLabel::clicked, &ModHelp::OpenCoBrandPage);
     link(ui.lblFullBrand, &ClickLabel::clicked, &ModHelp::OpenFullyBrandedPage);
-    QObject::connect(ui.mnuAbout, &QAction::triggered, owner, [&help] { FrmAbout::showModal(help); });
+    QObject::connect(ui.mnuAbout, &QAction::triggered, owner,
+                     [&help, owner] { FrmAbout::showModal(help, qobject_cast<QWidget *>(owner)); });
 
     // "Make Money Online" stays out of sight; its command is wired all the same.
     ui.mkmoney->setVisible(false);

@@ -12,7 +12,10 @@
 #include <QPainter>
 #include <QScreen>
 #include <QStyle>
+#include <QTimer>
 #include <QUrl>
+
+#include <functional>
 
 namespace velmoor {
 
@@ -22,7 +25,30 @@ void DesktopPageOpener::open(const QString &address)
     QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
 }
 
-MsgAnswer QtMessageBoxes::show(const QString &text, MsgIcon icon, MsgButtons buttons, const QString &title)
+namespace {
+// Runs `action` whenever the watched window becomes the active one.
+class OnActivation : public QObject {
+public:
+    OnActivation(QWidget *watched, std::function<void()> action) : m_action(std::move(action))
+    {
+        if (watched)
+            watched->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::WindowActivate)
+            m_action();
+        return false;
+    }
+
+private:
+    std::function<void()> m_action;
+};
+} // namespace
+
+MsgAnswer QtMessageBoxes::show(const QString &text, MsgIcon icon, MsgButtons buttons, MsgLayer layer)
 {
     // A lone carriage return is this program's line break in a message.
     QString shown = text;
@@ -30,15 +56,21 @@ MsgAnswer QtMessageBoxes::show(const QString &text, MsgIcon icon, MsgButtons but
     // Owned by the window the person is using, so that it stands in front of it even when
     // that window stays on top of everything.
     QWidget *owner = QApplication::activeWindow();
-    QMessageBox box(icon == MsgIcon::Critical ? QMessageBox::Critical : QMessageBox::Information,
-                    title.isEmpty() ? kAppTitle : title, shown,
-                    buttons == MsgButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+    QMessageBox box(icon == MsgIcon::Critical ? QMessageBox::Critical : QMessageBox::Information, kAppTitle,
+                    shown, buttons == MsgButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
                     owner);
-    // A box with no window of ours to stand in front of (the start-up's boxes, a second
-    // copy's refusal) must not vanish behind a window that stays on top, such as another
-    // copy's exit screen.
-    if (!owner || owner->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+    if (layer == MsgLayer::AboveAll || (owner && owner->windowFlags().testFlag(Qt::WindowStaysOnTopHint)))
         box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    // A Wayland compositor may raise the blocked owner over its box, and Qt 6.4 cannot tell
+    // it that the box belongs in front: the program would look frozen. Whenever the owner
+    // is activated, the box asks for the focus back.
+    const bool wayland = QGuiApplication::platformName() == QLatin1StringView("wayland");
+    const OnActivation refocus(wayland ? owner : nullptr, [&box] {
+        QTimer::singleShot(0, &box, [&box] {
+            box.raise();
+            box.activateWindow();
+        });
+    });
     box.setWindowIcon(applicationIcon());
     box.setTextFormat(Qt::PlainText);
     const int result = box.exec();
@@ -110,6 +142,54 @@ void setBackground(QWidget &widget, const QColor &background)
     widget.setAutoFillBackground(true);
 }
 
+namespace {
+// The window manager's frame around the program's windows, as last seen: a new window is
+// placed with it before its own frame is known (the window manager adds that frame only
+// once the window is shown).
+QMargins g_frameMargins;
+
+void centreFrame(QWidget &window, QMargins frame)
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        QRect outer(QPoint(), window.size().grownBy(frame));
+        outer.moveCenter(screen->geometry().center());
+        window.move(outer.topLeft()); // a window's position is its frame's
+    }
+}
+
+// Centres the window's frame again once it is known, if it differs from the one assumed;
+// once only, so that a window the person moves stays where they put it.
+class FrameCentring : public QObject {
+public:
+    FrameCentring(QWidget &window, QMargins assumed) : QObject(&window), m_window(window), m_assumed(assumed)
+    {
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::Move && event->type() != QEvent::Show)
+            return false;
+        const QRect outer = m_window.frameGeometry(), inner = m_window.geometry();
+        const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                             outer.bottom() - inner.bottom());
+        if (frame.isNull())
+            return false; // not framed yet
+        g_frameMargins = frame;
+        m_window.removeEventFilter(this);
+        if (frame != m_assumed)
+            centreFrame(m_window, frame);
+        deleteLater();
+        return false;
+    }
+
+private:
+    QWidget &m_window;
+    QMargins m_assumed;
+};
+} // namespace
+
 void fixClientSize(QWidget &window, QSize client)
 {
     if (auto *mainWindow = qobject_cast<QMainWindow *>(&window)) {
@@ -119,11 +199,8 @@ void fixClientSize(QWidget &window, QSize client)
     } else {
         window.setFixedSize(client);
     }
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(), window.size());
-        frame.moveCenter(screen->availableGeometry().center());
-        window.move(frame.topLeft());
-    }
+    centreFrame(window, g_frameMargins);
+    new FrameCentring(window, g_frameMargins);
 }
 
 QString labelText(const QString &caption)

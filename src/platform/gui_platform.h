@@ -22,7 +22,7 @@ public:
 class QtMessageBoxes : public MessageBoxes {
 public:
     MsgAnswer show(const QString &text, MsgIcon icon, MsgButtons buttons,
-                   const QString &title = QString()) override;
+                   MsgLayer layer = MsgLayer::InFront) override;
 };
 
 // Shows the window above all others without taking the focus from the active window.
@@ -45,8 +45,8 @@ QFont boldFormFont(qreal points, bool underline = false);
 void setColours(QWidget &widget, const QColor &text, const std::optional<QColor> &background = {});
 void setBackground(QWidget &widget, const QColor &background);
 
-// Makes the window fixed-size with this client area (below any menu bar) and centres it
-// on the screen.
+// Makes the window fixed-size with this client area (below any menu bar) and centres the
+// whole window, its frame included, on the screen.
 void fixClientSize(QWidget &window, QSize client);
 
 // A caption written with the doubled ampersand, as a label without a buddy must show it.

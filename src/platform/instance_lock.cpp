@@ -1,112 +1,70 @@
 #include "platform/instance_lock.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QStandardPaths>
+#include <QSocketNotifier>
+
+#include <cstdio>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
 #else
 #include <cerrno>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
+#include <cstddef>
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
 #endif
 
 namespace velmoor {
 
-namespace {
-bool ownedByMe(const QFileInfo &info)
-{
-#ifdef Q_OS_WIN
-    Q_UNUSED(info);
-    return true; // the per-user profile folders are the user's by construction
-#else
-    return info.ownerId() == ::getuid();
-#endif
-}
-} // namespace
+InstanceGuard::InstanceGuard(QString name) : m_name(std::move(name)) {}
 
-QString privateFolder(const QString &path)
-{
-    if (path.isEmpty())
-        return QString();
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        QDir().mkpath(info.absolutePath());
-        QDir().mkdir(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
-    const QFileInfo created(path);
-    if (!created.isDir() || created.isSymLink() || !ownedByMe(created))
-        return QString();
-    return created.absoluteFilePath();
-}
-
-QStringList LockFileInstanceQuery::defaultLockPaths(const QString &applicationName)
-{
-    const QString file = applicationName + QStringLiteral(".lock");
-    QStringList paths;
-#ifndef Q_OS_WIN
-    // Only the runtime folder the session gave this user, never Qt's fallback under /tmp.
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    const QFileInfo info(runtime);
-    if (!runtime.isEmpty() && info.isDir() && ownedByMe(info)
-        && !(info.permissions() & (QFile::WriteGroup | QFile::WriteOther)))
-        paths << info.absoluteFilePath() + u'/' + file;
-    const QString own = privateFolder(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)
-                                      + u'/' + applicationName);
-#else
-    const QString own = privateFolder(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-                                      + u'/' + applicationName);
-#endif
-    if (!own.isEmpty())
-        paths << own + u'/' + file;
-    return paths;
-}
-
-LockFileInstanceQuery::LockFileInstanceQuery(QStringList lockPaths) : m_paths(std::move(lockPaths))
-{}
-
-bool LockFileInstanceQuery::PrevInstance()
+bool InstanceGuard::PrevInstance()
 {
     if (!m_answer) {
-        m_answer = false;
-        for (const QString &path : std::as_const(m_paths)) {
-            const Outcome outcome = tryLock(path);
-            if (outcome == Outcome::Unusable)
-                continue;
-            m_answer = outcome == Outcome::HeldElsewhere;
-            break;
-        }
+        QString why;
+        const Outcome outcome = take(why);
+        m_answer = outcome == Outcome::HeldByAnotherCopy;
+        if (outcome == Outcome::Unusable)
+            std::fprintf(stderr, "velmoor: cannot make sure that only one copy runs (%s); starting anyway.\n",
+                         qPrintable(why));
     }
     return *m_answer;
 }
 
 #ifdef Q_OS_WIN
 
-LockFileInstanceQuery::Outcome LockFileInstanceQuery::tryLock(const QString &path)
+QString InstanceGuard::nameFor(const QString &applicationId)
 {
-    const std::wstring name = QDir::toNativeSeparators(path).toStdWString();
-    // Not inheritable: a browser started from here must not keep the lock alive.
-    HANDLE file = CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return Outcome::Unusable;
-    OVERLAPPED whole{};
-    if (LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &whole)) {
-        m_handle = reinterpret_cast<qintptr>(file);
-        m_held = path;
-        return Outcome::Locked;
-    }
-    const DWORD error = GetLastError();
-    CloseHandle(file);
-    return error == ERROR_LOCK_VIOLATION || error == ERROR_IO_PENDING ? Outcome::HeldElsewhere
-                                                                      : Outcome::Unusable;
+    wchar_t user[257];
+    DWORD length = 257;
+    const QString account = GetUserNameW(user, &length) ? QString::fromWCharArray(user) : QString();
+    return applicationId + u'.' + account;
 }
 
-LockFileInstanceQuery::~LockFileInstanceQuery()
+InstanceGuard::Outcome InstanceGuard::take(QString &why)
+{
+    // The session's namespace: each signed-in user has a session of their own.
+    const std::wstring name = (QStringLiteral("Local\\") + m_name).toStdWString();
+    // Not inheritable: a browser started from here must not keep the name alive.
+    HANDLE mutex = CreateMutexW(nullptr, FALSE, name.c_str());
+    const DWORD error = GetLastError();
+    if (!mutex) {
+        // Made by a copy of this user's running with other rights (elevated).
+        if (error == ERROR_ACCESS_DENIED)
+            return Outcome::HeldByAnotherCopy;
+        why = QStringLiteral("CreateMutex failed with error %1").arg(error);
+        return Outcome::Unusable;
+    }
+    if (error == ERROR_ALREADY_EXISTS) {
+        CloseHandle(mutex);
+        return Outcome::HeldByAnotherCopy;
+    }
+    m_handle = reinterpret_cast<qintptr>(mutex);
+    return Outcome::Taken;
+}
+
+InstanceGuard::~InstanceGuard()
 {
     if (m_handle != -1)
         CloseHandle(reinterpret_cast<HANDLE>(m_handle));
@@ -114,31 +72,96 @@ LockFileInstanceQuery::~LockFileInstanceQuery()
 
 #else
 
-LockFileInstanceQuery::Outcome LockFileInstanceQuery::tryLock(const QString &path)
+namespace {
+struct AbstractAddress {
+    sockaddr_un address{};
+    socklen_t length = 0;
+};
+
+// An abstract socket's name starts with a zero byte and needs no terminator.
+std::optional<AbstractAddress> abstractAddress(const QString &name)
 {
-    // Not inherited by the browser we start; never follows a planted link; never blocks
-    // on a planted pipe.
-    const int fd = ::open(QFile::encodeName(path).constData(),
-                          O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
+    const QByteArray bytes = name.toUtf8();
+    AbstractAddress out;
+    out.address.sun_family = AF_UNIX;
+    if (bytes.isEmpty() || std::size_t(bytes.size()) >= sizeof out.address.sun_path)
+        return std::nullopt;
+    std::memcpy(out.address.sun_path + 1, bytes.constData(), std::size_t(bytes.size()));
+    out.length = socklen_t(offsetof(sockaddr_un, sun_path) + 1 + std::size_t(bytes.size()));
+    return out;
+}
+
+const sockaddr *asSockaddr(const AbstractAddress &a)
+{
+    return reinterpret_cast<const sockaddr *>(&a.address);
+}
+
+// The user id of whoever holds the name, when it can be asked (a copy that is just
+// starting may not listen yet; one that is stuck may not take calls).
+std::optional<uid_t> holderOf(const AbstractAddress &a)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (fd < 0)
-        return Outcome::Unusable;
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
+        return std::nullopt;
+    std::optional<uid_t> holder;
+    ucred credentials{};
+    socklen_t size = sizeof credentials;
+    if (::connect(fd, asSockaddr(a), a.length) == 0
+        && ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &credentials, &size) == 0)
+        holder = credentials.uid;
+    ::close(fd);
+    return holder;
+}
+} // namespace
+
+QString InstanceGuard::nameFor(const QString &applicationId)
+{
+    return applicationId + u'.' + QString::number(::getuid());
+}
+
+InstanceGuard::Outcome InstanceGuard::take(QString &why)
+{
+    const std::optional<AbstractAddress> address = abstractAddress(m_name);
+    if (!address) {
+        why = QStringLiteral("the name '%1' does not fit a socket address").arg(m_name);
         return Outcome::Unusable;
     }
-    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+    // Not inherited by the browser we start.
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0) {
+        why = QString::fromLocal8Bit(std::strerror(errno));
+        return Outcome::Unusable;
+    }
+    if (::bind(fd, asSockaddr(*address), address->length) == 0 && ::listen(fd, 8) == 0) {
         m_handle = fd;
-        m_held = path;
-        return Outcome::Locked;
+        // Another copy asks who holds the name: answered by the connection itself (the
+        // system tells it our user id), then hung up.
+        m_callers = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
+        QObject::connect(m_callers.get(), &QSocketNotifier::activated, m_callers.get(), [fd] {
+            for (int caller; (caller = ::accept4(fd, nullptr, nullptr, SOCK_CLOEXEC)) >= 0;)
+                ::close(caller);
+        });
+        return Outcome::Taken;
     }
     const int error = errno;
     ::close(fd);
-    return error == EWOULDBLOCK ? Outcome::HeldElsewhere : Outcome::Unusable;
+    if (error != EADDRINUSE) {
+        why = QString::fromLocal8Bit(std::strerror(error));
+        return Outcome::Unusable;
+    }
+    // Only a holder seen to be someone else is not another copy of ours: a name anyone on
+    // the machine could take must not lock this user out.
+    const std::optional<uid_t> holder = holderOf(*address);
+    if (holder && *holder != ::getuid()) {
+        why = QStringLiteral("user %1 holds the name '%2'").arg(*holder).arg(m_name);
+        return Outcome::Unusable;
+    }
+    return Outcome::HeldByAnotherCopy;
 }
 
-LockFileInstanceQuery::~LockFileInstanceQuery()
+InstanceGuard::~InstanceGuard()
 {
+    m_callers.reset();
     if (m_handle != -1)
         ::close(static_cast<int>(m_handle));
 }

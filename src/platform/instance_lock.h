@@ -1,46 +1,46 @@
 #pragma once
-// One copy per user, by a lock that the operating system holds for the process and drops
-// when it ends, however it ends (flock on POSIX, LockFileEx on Windows). The lock file's
-// content means nothing: an empty, garbled or foreign file left behind never keeps the
-// user out, and there is nothing to take over after a crash.
+// One copy per user and machine, by a name that the operating system holds for the running
+// copy and drops when it ends, however it ends. On Linux the name is a socket in the
+// abstract namespace, on Windows a mutex in the session's namespace: neither is a file, so
+// no clean-up of a folder removes it, no folder's owner or place decides who gets it, and
+// the environment (XDG_RUNTIME_DIR, HOME) does not change it. The name is made of the
+// application id and the user's identity.
 
 #include "platform/platform.h"
 
-#include <QStringList>
+#include <QString>
 
+#include <memory>
 #include <optional>
+
+class QSocketNotifier;
 
 namespace velmoor {
 
-class LockFileInstanceQuery : public InstanceQuery {
+class InstanceGuard : public InstanceQuery {
 public:
-    // Tried in order: the first path at which a lock file can be opened decides. When
-    // none can (every path blocked by a folder or by permissions), the program runs.
-    explicit LockFileInstanceQuery(QStringList lockPaths);
-    ~LockFileInstanceQuery() override;
-    LockFileInstanceQuery(const LockFileInstanceQuery &) = delete;
-    LockFileInstanceQuery &operator=(const LockFileInstanceQuery &) = delete;
+    explicit InstanceGuard(QString name);
+    ~InstanceGuard() override;
+    InstanceGuard(const InstanceGuard &) = delete;
+    InstanceGuard &operator=(const InstanceGuard &) = delete;
 
+    // Takes the name on the first call. When it cannot be taken for a reason other than
+    // another copy of this user's (the system refuses, or another user holds this user's
+    // name), the program runs, unguarded, and says so on standard error.
     bool PrevInstance() override;
-    // The lock held by this process, or "" when it holds none.
-    QString heldPath() const { return m_held; }
+    bool holds() const { return m_handle != -1; }
 
-    // The user's runtime folder when it is really theirs, then a folder of the user's own
-    // (created for the user alone): never a folder that other users share.
-    static QStringList defaultLockPaths(const QString &applicationName);
+    // The application id and this user: the user id on Linux, the account name on Windows.
+    static QString nameFor(const QString &applicationId);
 
 private:
-    enum class Outcome { Locked, HeldElsewhere, Unusable };
-    Outcome tryLock(const QString &path);
+    enum class Outcome { Taken, HeldByAnotherCopy, Unusable };
+    Outcome take(QString &why);
 
-    QStringList m_paths;
-    QString m_held;
+    QString m_name;
     qintptr m_handle = -1;
+    std::unique_ptr<QSocketNotifier> m_callers;
     std::optional<bool> m_answer;
 };
-
-// A folder for this user alone: created with owner-only permissions when missing; "" when
-// it exists but belongs to someone else.
-QString privateFolder(const QString &path);
 
 } // namespace velmoor

@@ -63,12 +63,16 @@ enum class MsgAnswer { Ok, Yes, No };
 inline const QString kAppTitle = QStringLiteral("Velmoor");
 inline const QString kWindowCaption = QStringLiteral("Velmoor v" VELMOOR_VERSION);
 
-// Modal message boxes. An empty title shows the application title.
+// Where a box stands: in front of the window the person is using, or, for a box that
+// may have to stand over another copy's window that stays on top, above every window.
+enum class MsgLayer { InFront, AboveAll };
+
+// Modal message boxes, titled with the application's title.
 class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;
     virtual MsgAnswer show(const QString &text, MsgIcon icon, MsgButtons buttons,
-                           const QString &title = QString()) = 0;
+                           MsgLayer layer = MsgLayer::InFront) = 0;
 };
 
 // Waits whole seconds while the user interface keeps handling its events.

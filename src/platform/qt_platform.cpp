@@ -4,10 +4,12 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 
 namespace velmoor {
@@ -36,8 +38,20 @@ QtSettingsStore::QtSettingsStore(const QString &applicationName, QString folder)
     m_fileName = folder + u'/' + applicationName + u'/' + applicationName + QStringLiteral(".conf");
 }
 
+namespace {
+// Absent, or a regular file (through a link if need be): anything else at the store's path
+// (a pipe, a device, a folder) could block a read for ever or cannot hold settings.
+bool plainFileOrNothing(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.isFile() || (!info.exists() && !info.isSymLink());
+}
+} // namespace
+
 std::optional<QString> QtSettingsStore::read(const QString &section, const QString &key)
 {
+    if (m_format == QSettings::IniFormat && !plainFileOrNothing(m_fileName))
+        return std::nullopt;
     QSettings settings(m_fileName, m_format);
     if (settings.status() != QSettings::NoError)
         return std::nullopt;
@@ -46,8 +60,8 @@ std::optional<QString> QtSettingsStore::read(const QString &section, const QStri
 
 bool QtSettingsStore::write(const QString &section, const QString &key, const QString &value)
 {
-    if (m_format == QSettings::IniFormat)
-        clearLeftoverLocks();
+    if (m_format == QSettings::IniFormat && !(plainFileOrNothing(m_fileName) && clearLeftovers()))
+        return false;
     QSettings settings(m_fileName, m_format);
     if (settings.status() != QSettings::NoError)
         return false; // never overwrite a store we could not read
@@ -56,18 +70,30 @@ bool QtSettingsStore::write(const QString &section, const QString &key, const QS
     return settings.status() == QSettings::NoError;
 }
 
-void QtSettingsStore::clearLeftoverLocks() const
+bool QtSettingsStore::clearLeftovers() const
 {
     const QFileInfo file(m_fileName);
     QDir folder(file.absolutePath());
     folder.mkpath(QStringLiteral("."));
-    // QSettings would wait half a minute for a lock that a crashed copy left behind, and
-    // its take-over leaves ".rmlock" files of its own: none of them can be live here.
-    // Matched by hand: a name filter would compile a regular expression at every write.
+    // QSettings would wait for a lock that a crashed copy left behind (half a minute, or for
+    // ever when it cannot be removed), and its take-over leaves ".rmlock" files of its own;
+    // a copy killed while replacing the file leaves its temporary "velmoor.conf.XXXXXX".
+    // None of them can be live here. Matched by hand: a name filter would compile a
+    // regular expression at every write.
     const QString lockName = file.fileName() + QStringLiteral(".lock");
+    const QString temporaryPrefix = file.fileName() + u'.';
+    const auto isTemporary = [&](const QString &name) {
+        return name.size() == temporaryPrefix.size() + 6 && name.startsWith(temporaryPrefix)
+               && std::all_of(name.end() - 6, name.end(), [](QChar c) { return c.isLetterOrNumber(); });
+    };
     for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Unsorted))
-        if (name.startsWith(lockName))
+        if (name.startsWith(lockName) || isTemporary(name))
             folder.remove(name);
+    // A lock that is still there (a folder of that name, a folder we may not change) would
+    // hold the write up for ever: the program goes on without saving instead.
+    folder.rmdir(lockName); // a folder of that name, if empty
+    const QFileInfo lock(folder.filePath(lockName));
+    return !lock.exists() && !lock.isSymLink();
 }
 
 double SystemClock::secondsSinceMidnight() const

@@ -16,7 +16,8 @@ namespace velmoor {
 // the registry), addressed by application name, section and key. QSettings replaces the
 // INI file atomically, so a crash during a write loses at most that write. Only the one
 // running copy writes the store (the instance guard runs first), so a lock file found
-// beside it was left by a crash and is cleared before writing rather than waited out.
+// beside it was left by a crash and is cleared before writing rather than waited out. Only
+// a regular file is read; what cannot be read or written is reported, never waited for.
 class QtSettingsStore : public SettingsStore {
 public:
     // A folder: an INI file there, on every platform. None: the user's usual location.
@@ -27,7 +28,8 @@ public:
     QString fileName() const { return m_fileName; }
 
 private:
-    void clearLeftoverLocks() const;
+    // Removes what crashed writes left beside the store; false when a lock stays in the way.
+    bool clearLeftovers() const;
 
     QString m_fileName;
     QSettings::Format m_format = QSettings::IniFormat;

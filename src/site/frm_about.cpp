@@ -3,9 +3,12 @@
 #include "platform/gui_platform.h"
 #include "ui_frm_about.h"
 
+#include <QPointer>
+
 namespace velmoor {
 
-FrmAbout::FrmAbout(const ModHelp &help) : m_ui(std::make_unique<Ui::FrmAbout>())
+FrmAbout::FrmAbout(const ModHelp &help, QWidget *opener)
+    : QDialog(opener), m_ui(std::make_unique<Ui::FrmAbout>())
 {
     m_ui->setupUi(this);
     setWindowTitle(kWindowCaption);
@@ -32,10 +35,12 @@ FrmAbout::FrmAbout(const ModHelp &help) : m_ui(std::make_unique<Ui::FrmAbout>())
 
 FrmAbout::~FrmAbout() = default;
 
-void FrmAbout::showModal(const ModHelp &help)
+void FrmAbout::showModal(const ModHelp &help, QWidget *opener)
 {
-    FrmAbout about(help);
-    about.exec();
+    // On the heap: should its opener go while it is open, the opener takes it along.
+    const QPointer<FrmAbout> about = new FrmAbout(help, opener);
+    about->exec();
+    delete about.data();
 }
 
 QString FrmAbout::description()

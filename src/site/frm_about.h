@@ -16,11 +16,12 @@ namespace velmoor {
 class FrmAbout : public QDialog {
     Q_OBJECT
 public:
-    explicit FrmAbout(const ModHelp &help);
+    explicit FrmAbout(const ModHelp &help, QWidget *opener = nullptr);
     ~FrmAbout() override;
 
-    // Opens a fresh about window and returns once it is closed.
-    static void showModal(const ModHelp &help);
+    // Opens a fresh about window over the window it was asked from (the window manager
+    // keeps it with that one) and returns once it is closed.
+    static void showModal(const ModHelp &help, QWidget *opener);
 
     static QString description();
     static QString homePageInvitation();

@@ -61,14 +61,14 @@ struct FakeBoxes : MessageBoxes {
         QString text;
         MsgIcon icon;
         MsgButtons buttons;
-        QString title;
+        MsgLayer layer;
     };
     QList<Shown> shown;
     MsgAnswer answer = MsgAnswer::Yes; // for Yes/No boxes
     std::function<void()> whileOpen;
-    MsgAnswer show(const QString &text, MsgIcon icon, MsgButtons buttons, const QString &title) override
+    MsgAnswer show(const QString &text, MsgIcon icon, MsgButtons buttons, MsgLayer layer) override
     {
-        shown.append({text, icon, buttons, title});
+        shown.append({text, icon, buttons, layer});
         if (whileOpen)
             whileOpen();
         return buttons == MsgButtons::Ok ? MsgAnswer::Ok : answer;

@@ -136,7 +136,7 @@ private slots:
                                                            "available\rDo you want to check for an update?"));
             QCOMPARE(int(p.boxes.shown[0].icon), int(MsgIcon::Information));
             QCOMPARE(int(p.boxes.shown[0].buttons), int(MsgButtons::YesNo));
-            QVERIFY(p.boxes.shown[0].title.isEmpty());
+            QCOMPARE(int(p.boxes.shown[0].layer), int(MsgLayer::InFront)); // a normal start-up box
         }
         QCOMPARE(UnscrambleText(p.settings.values.value(installKey)),
                  installAfter.isEmpty() ? storedInstall : installAfter);
