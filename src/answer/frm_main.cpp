@@ -70,6 +70,7 @@ void FrmMain::paint()
     for (ClickLabel *link : {ui.Label61, ui.Label2, ui.lblFullBrand, ui.lblCobrand})
         link->setFont(boldFormFont(8.25, true));
     ui.Label1->setFont(boldFormFont(8.25));
+    ui.txtQuestion->setFont(formFont());
     for (QWidget *offer : {ui.lblFullBrand, ui.lblCobrand})
         setColours(*offer, cyan, navy);
     setBackground(*ui.picMessage, navy);

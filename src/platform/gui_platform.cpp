@@ -255,10 +255,18 @@ BevelButton::BevelButton(QWidget *parent) : QPushButton(parent)
 void BevelButton::paintEvent(QPaintEvent *)
 {
     constexpr int kEdge = 2;
-    const QColor face(192, 192, 192), edge(224, 224, 224);
+    const QColor face(192, 192, 192), edge(224, 224, 224), shadow(128, 128, 128);
     QPainter painter(this);
-    const QRect box = rect(), inside = box.adjusted(kEdge, kEdge, -kEdge, -kEdge);
-    if (hasFocus()) {
+    const QRect box = rect();
+    QRect inside = box.adjusted(kEdge, kEdge, -kEdge, -kEdge);
+    if (isDown()) {
+        // Pushed in: a black frame, a shadow along the top and left inside it, and the
+        // caption a pixel down and to the right.
+        painter.fillRect(box, Qt::black);
+        painter.fillRect(box.adjusted(1, 1, -1, -1), shadow);
+        painter.fillRect(box.adjusted(kEdge, kEdge, -1, -1), face);
+        inside.translate(1, 1);
+    } else if (hasFocus()) {
         painter.fillRect(box, Qt::black);
         painter.fillRect(inside, face);
     } else {

@@ -72,8 +72,9 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 };
 
-// A grey push button with a raised 2 px edge, framed in black while it has the focus (and
-// so while it is pressed); its caption in bold Verdana 8.25 pt.
+// A grey push button with a raised 2 px edge, framed in black while it has the focus, and
+// pushed in (a shadow inside the frame, the caption moved by a pixel) while it is held
+// down; its caption in bold Verdana 8.25 pt.
 class BevelButton : public QPushButton {
     Q_OBJECT
 public:

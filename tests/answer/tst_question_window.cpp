@@ -185,8 +185,20 @@ private slots:
         button->setFocus(Qt::TabFocusReason);
         QTRY_VERIFY(button->hasFocus());
         QCOMPARE(corners(), (QList<QColor>{Qt::black, Qt::black, Qt::black, Qt::black, face}));
-        button->setDown(true); // pressed: it has the focus, and keeps the frame
+        const QImage focused = button->grab().toImage();
+        button->setDown(true); // held: pushed in, inside the frame, the caption moved
+        const QImage pressed = button->grab().toImage();
+        button->setDown(false);
         QCOMPARE(corners(), (QList<QColor>{Qt::black, Qt::black, Qt::black, Qt::black, face}));
+        const QColor shadow(128, 128, 128);
+        QCOMPARE(pressed.pixelColor(pressed.width() / 2, 1), shadow);
+        QCOMPARE(pressed.pixelColor(1, pressed.height() / 2), shadow);
+        QCOMPARE(pressed.pixelColor(pressed.width() - 2, pressed.height() / 2), face);
+        int changed = 0;
+        for (int y = 0; y < pressed.height(); ++y)
+            for (int x = 0; x < pressed.width(); ++x)
+                changed += pressed.pixel(x, y) != focused.pixel(x, y);
+        QVERIFY2(changed > 500, qPrintable(QStringLiteral("%1 pixels change").arg(changed)));
     }
 
     void backReturnsToTheQuestion_data()

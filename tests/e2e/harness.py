@@ -395,7 +395,7 @@ class Desktop:
             shutil.rmtree(self.tmp, ignore_errors=True)
 
     # --- the program ------------------------------------------------------------------
-    def start(self, days_later=0, env=None, user=None, binary=None):
+    def start(self, days_later=0, env=None, user=None, binary=None, arguments=()):
         """Starts a copy; days_later moves its wall clock (timers keep real time); `env`
         adds to or (with None values) removes from its environment."""
         self.check_alive()
@@ -412,7 +412,7 @@ class Desktop:
                 run_env[key] = value
         log_path = os.path.join(self.tmp, "velmoor-%d.log" % len(self.programs))
         with open(log_path, "wb") as log:
-            process = subprocess.Popen([*self.launcher, binary or self.binary], env=run_env, stdin=subprocess.DEVNULL, stdout=log, stderr=log,
+            process = subprocess.Popen([*self.launcher, binary or self.binary, *arguments], env=run_env, stdin=subprocess.DEVNULL, stdout=log, stderr=log,
                                        **({"user": user, "group": user, "extra_groups": []} if user is not None else {}))
         program = Program(self, process)
         program.log_path = log_path
