@@ -11,6 +11,10 @@ from harness import Desktop, wait_for  # noqa: E402
 
 def main(binary, out):
     os.makedirs(out, exist_ok=True)
+    # Every picture in the folder is made here, afresh: none is left from an older program.
+    for name in os.listdir(out):
+        if name.endswith(".png"):
+            os.remove(os.path.join(out, name))
     d = Desktop(binary)
     try:
         def x_window(acc):
