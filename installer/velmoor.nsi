@@ -1,6 +1,7 @@
 ; The Windows installer: for the current user only (no administrator rights), into the
-; user's programs folder, with a Start-menu shortcut and an uninstaller that the user's
-; "Apps" list knows. /S installs silently.
+; user's programs folder, with a Start-menu shortcut, a desktop shortcut if the user asks
+; for one, and an uninstaller that the user's "Apps" list knows. Its pages: welcome,
+; folder, progress, and a finish page that offers to run Velmoor. /S installs silently.
 ;   makensis -DVERSION=1.15 -DSOURCE=<laid-out folder> -DICON=<velmoor.ico> -DOUTFILE=<setup.exe> velmoor.nsi
 ; A 64-bit installer for a 64-bit program (and one that a 64-bit-only Wine runs).
 Target amd64-unicode
@@ -14,13 +15,29 @@ Name "${APP} ${VERSION}"
 OutFile "${OUTFILE}"
 InstallDir "$LOCALAPPDATA\Programs\${APP}"
 InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
-Icon "${ICON}"
-UninstallIcon "${ICON}"
 
-Page directory
-Page instfiles
-UninstPage uninstConfirm
-UninstPage instfiles
+!include "MUI2.nsh"
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
+!define MUI_ABORTWARNING
+!insertmacro MUI_PAGE_WELCOME
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!define MUI_FINISHPAGE_RUN "$INSTDIR\velmoor.exe"
+!define MUI_FINISHPAGE_RUN_TEXT "Run ${APP}"
+; The finish page's second check box, unticked: a shortcut on the desktop.
+!define MUI_FINISHPAGE_SHOWREADME ""
+!define MUI_FINISHPAGE_SHOWREADME_NOTCHECKED
+!define MUI_FINISHPAGE_SHOWREADME_TEXT "Create a desktop shortcut"
+!define MUI_FINISHPAGE_SHOWREADME_FUNCTION CreateDesktopShortcut
+!insertmacro MUI_PAGE_FINISH
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro MUI_LANGUAGE "English"
+
+Function CreateDesktopShortcut
+  CreateShortcut "$DESKTOP\${APP}.lnk" "$INSTDIR\velmoor.exe"
+FunctionEnd
 
 Section "Install"
   SetShellVarContext current
@@ -42,6 +59,7 @@ SectionEnd
 Section "Uninstall"
   SetShellVarContext current
   Delete "$SMPROGRAMS\${APP}.lnk"
+  Delete "$DESKTOP\${APP}.lnk"
   ; Only what the installer put there: a folder the user chose may hold other files.
   Delete "$INSTDIR\velmoor.exe"
   Delete "$INSTDIR\Qt6Core.dll"

@@ -2,7 +2,8 @@
 # Installs, from Debian's archive only, whatever Velmoor needs that this machine does not
 # have yet. Safe to run again: it installs nothing when everything is present.
 #
-#   install-deps.sh [GROUP...]   groups: linux (the default), bench, windows-build, windows
+#   install-deps.sh [GROUP...]   groups: linux (the default), bench, windows-build, windows,
+#                                desktops
 set -euo pipefail
 
 linux=(
@@ -33,6 +34,12 @@ windows=(
   xvfb xauth openbox xdotool x11-utils imagemagick python3
 )
 
+# The Wayland desktop the end-to-end tests also run on: GNOME Shell, headless, with
+# Xwayland, and a native Wayland program to click on.
+desktops=(
+  "${linux[@]}" gnome-shell xwayland zenity
+)
+
 groups=("$@")
 ((${#groups[@]})) || groups=(linux)
 packages=()
@@ -42,7 +49,8 @@ for g in "${groups[@]}"; do
     bench) packages+=("${bench[@]}") ;;
     windows-build) packages+=("${windows_build[@]}") ;;
     windows) packages+=("${windows[@]}") ;;
-    *) echo "install-deps: unknown group '$g' (linux, bench, windows-build, windows)" >&2; exit 2 ;;
+    desktops) packages+=("${desktops[@]}") ;;
+    *) echo "install-deps: unknown group '$g' (linux, bench, windows-build, windows, desktops)" >&2; exit 2 ;;
   esac
 done
 
