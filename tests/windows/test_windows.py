@@ -134,10 +134,10 @@ class Windows(unittest.TestCase):
         d.xdotool("key", "--delay", 100, "alt+h", "o")
         self.assertEqual(d.wait_pages(1, timeout=30), ["help-web-page"])
 
-        # A second copy is refused while the first runs, even with the user's local data
-        # folder cleared under it.
-        local = subprocess.run(["wine", "cmd", "/c", "echo %LOCALAPPDATA%"], env=d.env, capture_output=True,
-                               text=True).stdout.strip()
+        # A second copy is refused while the first runs, even with the program's folder of
+        # local data cleared under it.
+        local = subprocess.run(["wine", "cmd", "/c", "echo %LOCALAPPDATA%\\velmoor"], env=d.env,
+                               capture_output=True, text=True).stdout.strip()
         shutil.rmtree(subprocess.run(["wine", "winepath", "-u", local], env=d.env, capture_output=True,
                                      text=True).stdout.strip(), ignore_errors=True)
         second = d.start()
