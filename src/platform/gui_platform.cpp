@@ -14,8 +14,7 @@
 #include <QStyle>
 #include <QTimer>
 #include <QUrl>
-
-#include <functional>
+#include <QWindow>
 
 namespace velmoor {
 
@@ -24,29 +23,6 @@ void DesktopPageOpener::open(const QString &address)
     // Addresses are built already encoded; tolerant parsing keeps them as they are.
     QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
 }
-
-namespace {
-// Runs `action` whenever the watched window becomes the active one.
-class OnActivation : public QObject {
-public:
-    OnActivation(QWidget *watched, std::function<void()> action) : m_action(std::move(action))
-    {
-        if (watched)
-            watched->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::WindowActivate)
-            m_action();
-        return false;
-    }
-
-private:
-    std::function<void()> m_action;
-};
-} // namespace
 
 MsgAnswer QtMessageBoxes::show(const QString &text, MsgIcon icon, MsgButtons buttons, MsgLayer layer)
 {
@@ -63,14 +39,16 @@ MsgAnswer QtMessageBoxes::show(const QString &text, MsgIcon icon, MsgButtons but
         box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
     // A Wayland compositor may raise the blocked owner over its box, and Qt 6.4 cannot tell
     // it that the box belongs in front: the program would look frozen. Whenever the owner
-    // is activated, the box asks for the focus back.
-    const bool wayland = QGuiApplication::platformName() == QLatin1StringView("wayland");
-    const OnActivation refocus(wayland ? owner : nullptr, [&box] {
-        QTimer::singleShot(0, &box, [&box] {
-            box.raise();
-            box.activateWindow();
+    // gets the focus, the box asks for it back (a compositor that wants proof of a recent
+    // click for that, as GNOME's does, keeps the box in front but the keys on the owner).
+    if (owner && QGuiApplication::platformName() == QLatin1StringView("wayland"))
+        QObject::connect(qApp, &QGuiApplication::focusWindowChanged, &box, [&box, owner](QWindow *focused) {
+            if (focused && focused == owner->windowHandle())
+                QTimer::singleShot(0, &box, [&box] {
+                    box.raise();
+                    box.activateWindow();
+                });
         });
-    });
     box.setWindowIcon(applicationIcon());
     box.setTextFormat(Qt::PlainText);
     const int result = box.exec();

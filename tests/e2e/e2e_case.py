@@ -8,13 +8,25 @@ import unittest
 sys.path.insert(0, os.path.dirname(__file__))
 from harness import BINARY, CAPTION, Desktop, wait_for  # noqa: E402,F401
 
+# The desktop the scenarios run on: Xvfb with openbox, or (VELMOOR_E2E_DESKTOP=gnome) GNOME
+# Shell on Wayland; there VELMOOR_E2E_PLATFORM=wayland runs the program as a native Wayland
+# client rather than through Xwayland.
+GNOME = os.environ.get("VELMOOR_E2E_DESKTOP") == "gnome"
+NATIVE_WAYLAND = os.environ.get("VELMOOR_E2E_PLATFORM") == "wayland"
+
 
 class DesktopCase(unittest.TestCase):
     SCREEN = "1280x1024x24"
 
     @classmethod
     def setUpClass(cls):
-        cls.desktop = Desktop(BINARY, screen=cls.SCREEN)
+        if GNOME:
+            from gnome_shell import GnomeShellDesktop
+            cls.desktop = GnomeShellDesktop(BINARY)
+            if NATIVE_WAYLAND:
+                cls.desktop.env["QT_QPA_PLATFORM"] = "wayland"
+        else:
+            cls.desktop = Desktop(BINARY, screen=cls.SCREEN)
 
     @classmethod
     def tearDownClass(cls):
@@ -45,7 +57,7 @@ class DesktopCase(unittest.TestCase):
                 self.fail("the question window never got the focus: %s" % program.describe())
             if waited > 5 and not activated and program.x_windows():
                 print("note: activating the question window (%s)" % program.describe(), file=sys.stderr)
-                d.xdotool("windowactivate", program.x_windows()[0])
+                d.activate(program.x_windows()[0])
                 activated = True
             time.sleep(0.05)
         if time.monotonic() - started > 1:

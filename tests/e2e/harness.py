@@ -214,10 +214,7 @@ class Program:
         return None
 
     def _search(self, visible, name="."):
-        """Ids of this copy's X windows whose name matches the pattern."""
-        out = subprocess.run(["xdotool", "search", "--all", *(["--onlyvisible"] if visible else []), "--pid",
-                              str(self.pid), "--name", name], env=self.desktop.env, capture_output=True, text=True)
-        return [int(x) for x in out.stdout.split()]
+        return self.desktop.windows_of(self.pid, visible, name)
 
     def main_window_shown(self):
         """The visible X windows of this copy titled as the program's windows are."""
@@ -319,9 +316,9 @@ class Desktop:
         if dead:
             raise RuntimeError(self._diagnostics(RuntimeError("the test desktop stopped")))
 
-    def _start_x(self):
-        read, write = os.pipe()
-        self.env = {
+    def _base_env(self):
+        """What every program started here sees, besides the display and the buses."""
+        env = {
             "PATH": self.bin + ":/usr/local/bin:/usr/bin:/bin",
             "HOME": self.home,
             "XDG_CONFIG_HOME": os.path.join(self.home, ".config"),
@@ -334,7 +331,12 @@ class Desktop:
         }
         for key in os.environ:
             if key in ("ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS") or key.startswith("WINE"):
-                self.env[key] = os.environ[key]
+                env[key] = os.environ[key]
+        return env
+
+    def _start_x(self):
+        read, write = os.pipe()
+        self.env = self._base_env()
         try:
             self._spawn(["Xvfb", "-displayfd", str(write), "-screen", "0", self.screen, "-nolisten", "tcp"],
                         log="xvfb", pass_fds=(write,))
@@ -360,10 +362,14 @@ class Desktop:
         finally:
             os.close(write)
         self.env["DBUS_SESSION_BUS_ADDRESS"] = read_line(read, "dbus-daemon")
+        self._start_accessibility_bus()
+
+    def _start_accessibility_bus(self):
         self.env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
         self.env["NO_AT_BRIDGE"] = "0"
         self._spawn(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], log="at-spi")
-        os.environ.update({k: self.env[k] for k in ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "XDG_RUNTIME_DIR")})
+        os.environ.update({k: self.env[k] for k in ("DISPLAY", "XAUTHORITY", "DBUS_SESSION_BUS_ADDRESS",
+                                                    "XDG_RUNTIME_DIR") if k in self.env})
         wait_for(lambda: subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus",
                                          "/org/a11y/bus", "org.a11y.Bus.GetAddress"], env=self.env,
                                         capture_output=True).returncode == 0,
@@ -486,10 +492,11 @@ class Desktop:
         return self.Atspi.Text.get_text(acc, 0, self.Atspi.Text.get_character_count(acc))
 
     def centre(self, acc):
-        r = self.Atspi.Component.get_extents(acc, self.Atspi.CoordType.SCREEN)
-        return r.x + r.width // 2, r.y + r.height // 2
+        x, y, w, h = self.extents(acc)
+        return x + w // 2, y + h // 2
 
     def extents(self, acc):
+        """Where an accessible is on the screen: x, y, w, h."""
         r = self.Atspi.Component.get_extents(acc, self.Atspi.CoordType.SCREEN)
         return r.x, r.y, r.width, r.height
 
@@ -553,13 +560,49 @@ class Desktop:
     def screenshot(self, path):
         subprocess.run(["import", "-window", "root", path], env=self.env, check=True)
 
+    def grab(self, x, y, w, h):
+        """A rectangle of the screen as a binary PPM."""
+        return subprocess.run(["import", "-window", "root", "-crop", "%dx%d+%d+%d" % (w, h, x, y), "-depth", "8",
+                               "ppm:-"], env=self.env, capture_output=True, check=True).stdout
+
     def pixel(self, x, y):
         """The colour at a screen position, as (r, g, b)."""
-        out = subprocess.run(["import", "-window", "root", "-crop", "1x1+%d+%d" % (x, y), "-depth", "8", "txt:-"],
-                             env=self.env, capture_output=True, text=True, check=True).stdout
-        line = out.splitlines()[-1]
-        rgb = line.split("(")[1].split(")")[0].split(",")[:3]
-        return tuple(int(float(v)) for v in rgb)
+        data = self.grab(x, y, 1, 1)
+        return tuple(data[-3:])
+
+    def screen_size(self):
+        return tuple(int(n) for n in self.screen.split("x")[:2])
+
+    def windows_of(self, pid, visible=True, name="."):
+        """Ids of the windows of process `pid` whose title matches the pattern."""
+        out = subprocess.run(["xdotool", "search", "--all", *(["--onlyvisible"] if visible else []), "--pid",
+                              str(pid), "--name", name], env=self.env, capture_output=True, text=True)
+        return [int(x) for x in out.stdout.split()]
+
+    def frame(self, window_id):
+        """The window's outer rectangle, the window manager's frame included: x, y, w, h."""
+        info = subprocess.run(["xwininfo", "-id", str(window_id)], env=self.env, capture_output=True,
+                              text=True).stdout
+        v = {k.strip(): val.strip() for k, _, val in (line.partition(":") for line in info.splitlines())}
+        x, y, w, h = (int(v[k]) for k in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
+        extents = subprocess.run(["xprop", "-id", str(window_id), "_NET_FRAME_EXTENTS"], env=self.env,
+                                 capture_output=True, text=True).stdout
+        left, right, top, bottom = ([int(n) for n in extents.split("=")[1].split(",")] if "=" in extents
+                                    else (0, 0, 0, 0))
+        return x - left, y - top, w + left + right, h + top + bottom
+
+    def other_program(self):
+        """Another program's window, large, behind ours: (its process, its window id)."""
+        other = self._spawn(["xmessage", "-title", "another-program", "-geometry", "1000x800+0+0",
+                             "another program"])
+        wid = wait_for(lambda: subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^another-program$"],
+                                              env=self.env, capture_output=True, text=True).stdout.split(), 10)
+        return other, int(wid[0])
+
+    def activate(self, window_id):
+        """Brings a window to the front with the focus, as the window manager would on a click."""
+        self.xdotool("windowactivate", "--sync", window_id)
+        self.settle()
 
     def window_state(self, window_id):
         return subprocess.run(["xprop", "-id", str(window_id), "_NET_WM_STATE"], env=self.env,

@@ -9,10 +9,7 @@ import tempfile
 
 def region(desktop, acc=None, rect=None):
     """The pixels of an accessible's rectangle (or of `rect`, x y w h) on screen."""
-    x, y, w, h = rect or desktop.extents(acc)
-    ppm = subprocess.run(["import", "-window", "root", "-crop", "%dx%d+%d+%d" % (w, h, x, y), "-depth", "8", "ppm:-"],
-                         env=desktop.env, capture_output=True, check=True).stdout
-    return decode_ppm(ppm)
+    return decode_ppm(desktop.grab(*(rect or desktop.extents(acc))))
 
 
 def decode_ppm(data):

@@ -1,10 +1,9 @@
 """Closing either main window shows the exit screen above everything; E&xit ends the program."""
 
-import subprocess
 import time
 import unittest
 
-from e2e_case import DesktopCase, wait_for
+from e2e_case import NATIVE_WAYLAND, DesktopCase, wait_for
 
 
 class ExitScreen(DesktopCase):
@@ -13,25 +12,31 @@ class ExitScreen(DesktopCase):
         screen = self.exit_screen(program)
         ids = wait_for(lambda: len(program.x_windows()) == 1 and program.x_windows(), 5)
         self.assertEqual(len(ids), 1, program.showing_windows())
-        self.assertIn("_NET_WM_STATE_ABOVE", d.window_state(ids[0]))
+        if NATIVE_WAYLAND:
+            # What Qt 6.4 cannot ask of a Wayland compositor, as it is: the exit screen takes
+            # the focus, and another program clicked covers it.
+            wait_for(lambda: d.active_window() == ids[0], 5, message="the exit screen has no focus")
+            d.activate(other_id)
+            stack = d.stacking()
+            self.assertLess(stack.index(ids[0]), stack.index(other_id))
+            d.activate(ids[0])
+            return screen, ids[0]
+        wait_for(lambda: "_NET_WM_STATE_ABOVE" in d.window_state(ids[0]), 5, message="not above")
         stack = d.stacking()
         self.assertGreater(stack.index(ids[0]), stack.index(other_id))
         if active is not None:
             self.assertEqual(d.active_window(), active)  # it did not take the focus
+        # A click on the other program does not cover it.
+        d.activate(other_id)
+        stack = d.stacking()
+        self.assertGreater(stack.index(ids[0]), stack.index(other_id))
         return screen, ids[0]
-
-    def other_window(self):
-        d = self.desktop
-        other = d._spawn(["xmessage", "-title", "another-program", "-geometry", "1000x800+0+0", "another program"])
-        wid = wait_for(lambda: subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^another-program$"],
-                                              env=d.env, capture_output=True, text=True).stdout.split(), 10)
-        return other, int(wid[0])
 
     def test_closing_the_question_window(self):
         d = self.desktop
         program, main = self.start_main()
-        other, other_id = self.other_window()
-        d.xdotool("windowactivate", "--sync", other_id)
+        other, other_id = d.other_program()
+        d.activate(other_id)
         # File > Exit of the question window while another program is active, pressed
         # through the accessibility tree so that nothing activates our window first.
         exit_item = next(a for a in d.descendants(main) if a.get_role_name() == "menu item"
@@ -53,9 +58,9 @@ class ExitScreen(DesktopCase):
         d.type("Close box?")
         self.press(main, "Get My Answer")
         result = program.window_containing("label", "Answer Is")
-        other, other_id = self.other_window()
+        other, other_id = d.other_program()
         result_id = program.x_windows()[0]
-        d.xdotool("windowactivate", "--sync", result_id)
+        d.activate(result_id)
         d.key("alt+F4")  # the window manager's close
         screen, screen_id = self.check_exit_screen_on_top(program, other_id)
         # Its access key works once the person clicks it.
