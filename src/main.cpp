@@ -19,7 +19,8 @@ namespace {
 
 bool isOneOf(const QString &argument, std::initializer_list<const char *> names)
 {
-    return std::any_of(names.begin(), names.end(), [&](const char *name) { return argument == QLatin1StringView(name); });
+    return std::any_of(names.begin(), names.end(),
+                       [&](const char *name) { return argument == QLatin1StringView(name); });
 }
 
 // --help and --version answer on the terminal. The program takes nothing else: anything
@@ -69,7 +70,8 @@ bool choosePlatform(QList<const char *> &qtArguments)
     if (!x11 && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         return false;
     if (x11)
-        qtArguments << "-platform" << "xcb;wayland";
+        qtArguments << "-platform"
+                    << "xcb;wayland";
     return true;
 }
 #endif

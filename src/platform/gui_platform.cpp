@@ -32,9 +32,9 @@ MsgAnswer QtMessageBoxes::show(const QString &text, MsgIcon icon, MsgButtons but
     // Owned by the window the person is using, so that it stands in front of it even when
     // that window stays on top of everything.
     QWidget *owner = QApplication::activeWindow();
-    QMessageBox box(icon == MsgIcon::Critical ? QMessageBox::Critical : QMessageBox::Information, kAppTitle,
-                    shown, buttons == MsgButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
-                    owner);
+    QMessageBox box(
+        icon == MsgIcon::Critical ? QMessageBox::Critical : QMessageBox::Information, kAppTitle, shown,
+        buttons == MsgButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, owner);
     if (layer == MsgLayer::AboveAll || (owner && owner->windowFlags().testFlag(Qt::WindowStaysOnTopHint)))
         box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
     // A Wayland compositor may raise the blocked owner over its box, and Qt 6.4 cannot tell
@@ -150,8 +150,8 @@ protected:
         if (event->type() != QEvent::Move && event->type() != QEvent::Show)
             return false;
         const QRect outer = m_window.frameGeometry(), inner = m_window.geometry();
-        const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-                             outer.bottom() - inner.bottom());
+        const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                             outer.right() - inner.right(), outer.bottom() - inner.bottom());
         if (frame.isNull())
             return false; // not framed yet
         g_frameMargins = frame;

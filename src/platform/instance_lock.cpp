@@ -17,7 +17,8 @@
 
 namespace velmoor {
 
-InstanceGuard::InstanceGuard(QString name) : m_name(std::move(name)) {}
+InstanceGuard::InstanceGuard(QString name) : m_name(std::move(name))
+{}
 
 bool InstanceGuard::PrevInstance()
 {
