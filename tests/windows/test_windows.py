@@ -53,6 +53,17 @@ class Windows(unittest.TestCase):
         v = dict(line.split("=") for line in out.split())
         return int(v["X"]), int(v["Y"]), int(v["WIDTH"]), int(v["HEIGHT"])
 
+    def settled_geometry(self, wid):
+        """The window's geometry once it stays put (a new window is placed once more when
+        its frame is known)."""
+        seen = [self.geometry(wid)]
+
+        def still():
+            time.sleep(0.3)
+            seen.append(self.geometry(wid))
+            return seen[-1] == seen[-2] and seen[-1]
+        return wait_for(still, 10)
+
     def window_of_size(self, kind, timeout=30):
         """The visible window with the program's caption and this kind's client width."""
         width = MENU_FREE[kind][0]
@@ -97,7 +108,7 @@ class Windows(unittest.TestCase):
                        env=d.env, capture_output=True)
         program = d.start()
         main = self.window_of_size("main")
-        x, y, w, h = self.geometry(main)
+        x, y, w, h = self.settled_geometry(main)
         self.assertEqual((w, h - MENU_FREE["main"][1] > 10), (518, True))  # and a menu bar above
         menu = h - MENU_FREE["main"][1]
         # The first start's two values, scrambled: "Install" 1 and "Duration" today.
@@ -114,7 +125,11 @@ class Windows(unittest.TestCase):
         d.xdotool("type", "--delay", 20, "Will it rain?")
         # Get My Answer with the mouse: Wine takes the click once the pointer has rested on
         # the button for a moment.
-        d.xdotool("mousemove", "--sync", x + 144 + 112, y + menu + 219 + 16)
+        # (The window's y is where Wine puts the top of the area below the menu bar; the
+        # button sits in Frame1, at 1, 40.)
+        button = (x + 1 + 144 + 112, y + 40 + 219 + 16)
+        self.assertEqual(d.pixel(*button), (192, 192, 192))  # its silver face
+        d.xdotool("mousemove", "--sync", *button)
         time.sleep(0.3)
         d.xdotool("click", 1)
         asked = time.monotonic()
@@ -176,7 +191,7 @@ class Windows(unittest.TestCase):
             for page in ("welcome", "folder", "finish"):
                 if page == "finish":
                     wait_for(lambda: os.path.exists(os.path.join(folder, "uninstall.exe")), 60, interval=0.5)
-                setup = wait_for(lambda: self.windows("Velmoor %s Setup" % VERSION), 60, interval=0.2)[0]
+                setup = wait_for(lambda: self.windows("Velmoor %s Setup ?" % VERSION), 60, interval=0.2)[0]
                 time.sleep(1.5)  # the page drawn
                 self.shoot(setup, "installer-" + page)
                 self.desktop.xdotool("windowactivate", "--sync", setup)
@@ -212,7 +227,6 @@ class Windows(unittest.TestCase):
         finally:
             subprocess.run(["wineserver", "-k"], env=env)
             shutil.rmtree(prefix, ignore_errors=True)
-
 
 
 if __name__ == "__main__":
