@@ -7,7 +7,7 @@ VERSION := $(shell sed -n 's/^project.Velmoor VERSION \([0-9.]*\).*/\1/p' CMakeL
 WINDOWS_DIST := dist/velmoor-$(VERSION)-win64
 
 .PHONY: all deps build release run install package test test-package test-asan bench screenshots \
-        check-format windows installer test-windows screenshots-windows clean
+        check windows installer test-windows screenshots-windows clean
 all: build
 
 deps:
@@ -64,8 +64,12 @@ bench:
 screenshots: build
 	@VELMOOR_BINARY=build/dev/velmoor /usr/bin/python3 -W ignore tests/e2e/screenshots.py build/dev/velmoor docs/screenshots
 
-check-format: deps
+# Formatting, then static analysis of the C++ (on the dev build's compile commands) and the
+# Python.
+check: build
 	@clang-format --dry-run --Werror $$(git ls-files '*.cpp' '*.h')
+	@git ls-files 'src/*.cpp' | xargs -P2 -n4 clang-tidy -p build/dev --quiet 2>/dev/null
+	@git ls-files '*.py' | xargs flake8
 
 # Windows: Qt for Windows is built once into the user's cache (about 35 minutes), then
 # Velmoor is cross-built, laid out with what it needs, zipped, and wrapped in an installer.

@@ -224,8 +224,8 @@ def the_wait(conn):
 
 
 def spread(values, scale=1.0, unit="", digits=3):
-    return "%.*f%s (%.*f-%.*f)" % (digits, statistics.median(values) * scale, unit, digits, min(values) * scale,
-                                    digits, max(values) * scale)
+    return "%.*f%s (%.*f-%.*f)" % (digits, statistics.median(values) * scale, unit, digits,
+                                   min(values) * scale, digits, max(values) * scale)
 
 
 def size_of(path):
@@ -297,7 +297,8 @@ def write_results(started, wait_runs, draws, inside):
               "", "## The wait, seen from inside (`bench_wait`)", "", "```", inside.stdout.strip(), "```",
               "", "## The draws (`bench_draws`)", "",
               "Chi-square against the exact shares, three times a million draws from the program's own "
-              "generator, seeded three times. Target: p > 0.01 (the middle of the three).", "", "```", draws.stdout.strip(), "```", "",
+              "generator, seeded three times. Target: p > 0.01 (the middle of the three).", "", "```",
+              draws.stdout.strip(), "```", "",
               "## Size", "", "| | file (KiB) | shared libraries mapped | their size (MiB) |",
               "| --- | --- | --- | --- |"]
     for name, path in (("velmoor", VELMOOR), ("bare Qt Widgets window", BARE)):

@@ -15,7 +15,9 @@ linux=(
   fonts-dejavu-core fontconfig
   # tests: a virtual X server, a window manager, input and screen tools, a stand-in site
   xvfb xauth openbox xdotool x11-utils imagemagick python3 dbus libfaketime
-  python3-pyatspi at-spi2-core gir1.2-atspi-2.0 clang-format
+  python3-pyatspi at-spi2-core gir1.2-atspi-2.0
+  # static checks
+  clang-format clang-tidy flake8
   # install and package checks
   dpkg-dev desktop-file-utils appstream lintian file qt6-wayland
 )

@@ -142,7 +142,7 @@ void EventLoopPause::pause(int seconds)
         timer.setTimerType(Qt::PreciseTimer);
         timer.setSingleShot(true);
         QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-        timer.start(std::max<qint64>(1, deadline.remainingTime()));
+        timer.start(std::chrono::milliseconds(std::max<qint64>(1, deadline.remainingTime())));
         loop.exec();
         if (timer.isActive())
             return; // the application asked every event loop to end: stop waiting

@@ -33,8 +33,8 @@ inline const QString kReminderText =
 class UpdateReminderRun {
 public:
     UpdateReminderRun(SettingsStore &store, const Clock &clock, MessageBoxes &boxes, const ModHelp &help,
-                      QLocale locale = QLocale())
-        : m_store(store), m_clock(clock), m_boxes(boxes), m_help(help), m_locale(std::move(locale))
+                      const QLocale &locale = QLocale())
+        : m_store(store), m_clock(clock), m_boxes(boxes), m_help(help), m_locale(locale)
     {}
     // Every failure ends the reminder quietly at the step where it happens.
     void UpdateReminder();

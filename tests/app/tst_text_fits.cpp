@@ -4,7 +4,7 @@
 #include "answer/frm_display.h"
 #include "app/frm_exit_screen.h"
 #include "app/program_fixture.h"
-#include "platform/gui_platform.h"
+#include "platform/look.h"
 #include "site/frm_about.h"
 #include "site/mod_help.h"
 

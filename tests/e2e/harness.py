@@ -418,8 +418,9 @@ class Desktop:
                 run_env[key] = value
         log_path = os.path.join(self.tmp, "velmoor-%d.log" % len(self.programs))
         with open(log_path, "wb") as log:
-            process = subprocess.Popen([*self.launcher, binary or self.binary, *arguments], env=run_env, stdin=subprocess.DEVNULL, stdout=log, stderr=log,
-                                       **({"user": user, "group": user, "extra_groups": []} if user is not None else {}))
+            as_user = {"user": user, "group": user, "extra_groups": []} if user is not None else {}
+            process = subprocess.Popen([*self.launcher, binary or self.binary, *arguments], env=run_env,
+                                       stdin=subprocess.DEVNULL, stdout=log, stderr=log, **as_user)
         program = Program(self, process)
         program.log_path = log_path
         self.programs.append(program)

@@ -18,7 +18,6 @@ class Accessibility(DesktopCase):
         return [a for a in d.descendants(window) if d.showing(a) and a.get_role_name() in ACTIONABLE]
 
     def check_names(self, window, what):
-        d = self.desktop
         seen = {}
         for control in self.controls(window):
             role, name = control.get_role_name(), control.get_name()
@@ -26,8 +25,8 @@ class Accessibility(DesktopCase):
             if role in ("menu item", "menu"):
                 continue  # menus name themselves; "Exit" in two menus does the same thing
             description = control.get_description()
-            self.assertNotIn(name, seen, "%s: two controls named %r (%s, %s)" % (what, name, seen.get(name),
-                                                                                  description))
+            self.assertNotIn(name, seen, "%s: two controls named %r (%s, %s)"
+                             % (what, name, seen.get(name), description))
             seen[name] = description
         return seen
 

@@ -170,8 +170,8 @@ class CrashRecovery(DesktopCase):
 
             # Another user who takes this user's name does not keep them out.
             squatter = subprocess.Popen(
-                [sys.executable, "-c", "import socket, sys; s = socket.socket(socket.AF_UNIX); s.bind(b'\\0' + sys.argv[1].encode());"
-                 " s.listen(); print(flush=True); sys.stdin.read()", guard],
+                [sys.executable, "-c", "import socket, sys; s = socket.socket(socket.AF_UNIX);"
+                 " s.bind(b'\\0' + sys.argv[1].encode()); s.listen(); print(flush=True); sys.stdin.read()", guard],
                 user=other, stdin=subprocess.PIPE, stdout=subprocess.PIPE)
             try:
                 squatter.stdout.readline()

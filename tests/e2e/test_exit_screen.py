@@ -1,6 +1,5 @@
 """Closing either main window shows the exit screen above everything; E&xit ends the program."""
 
-import time
 import unittest
 
 from e2e_case import NATIVE_WAYLAND, DesktopCase, wait_for
@@ -57,7 +56,7 @@ class ExitScreen(DesktopCase):
         d.click(d.find(main, "text"))
         d.type("Close box?")
         self.press(main, "Get My Answer")
-        result = program.window_containing("label", "Answer Is")
+        program.window_containing("label", "Answer Is")
         other, other_id = d.other_program()
         result_id = program.x_windows()[0]
         d.activate(result_id)

@@ -100,7 +100,8 @@ class Monkey(DesktopCase):
             time.sleep(0.1)
         shown = program.showing_windows()
         mains = [w for w in d.children(d.atspi_app(program.pid) or d.Atspi.get_desktop(0))
-                 if d.showing(w) and any(a.get_role_name() == "push button" and a.get_name() in ("Get My Answer", "Back")
+                 if d.showing(w) and any(a.get_role_name() == "push button"
+                                         and a.get_name() in ("Get My Answer", "Back")
                                          and d.showing(a) for a in d.descendants(w))]
         if len(mains) > 1:
             self.fail_with("question and result windows at once: %s" % shown)

@@ -1,6 +1,5 @@
 """First start, an empty question refused, a question answered, and Back."""
 
-import os
 import time
 import unittest
 
@@ -27,7 +26,7 @@ class QuestionAndAnswer(DesktopCase):
         with open(d.settings_file(), encoding="utf-8") as f:
             store = f.read()
         self.assertIn("[Settings]", store)
-        self.assertEqual(len([l for l in store.splitlines() if "=" in l]), 2)
+        self.assertEqual(len([line for line in store.splitlines() if "=" in line]), 2)
         self.assertNotIn("Duration", store)
         self.assertNotIn("Install", store)
         self.assertEqual(program.showing_windows(), [("frame", CAPTION)])

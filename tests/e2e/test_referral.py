@@ -16,7 +16,6 @@ class Referral(DesktopCase):
         return next(a for a in d.descendants(screen) if a.get_role_name() == "text" and d.text_of(a) == content)
 
     def submit_expecting(self, program, screen, message):
-        d = self.desktop
         self.press(screen, "Refer A Friend Now")
         box, texts = program.message_box()
         self.assertEqual(texts, [message])

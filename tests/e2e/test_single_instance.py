@@ -1,7 +1,6 @@
 """One copy per user: a second start only says so; a killed copy does not lock anyone out."""
 
 import signal
-import time
 import unittest
 
 from e2e_case import CAPTION, DesktopCase, wait_for

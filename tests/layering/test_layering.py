@@ -46,8 +46,8 @@ def violations(src):
                     if target not in ALLOWED:
                         found.append("%s: #include \"%s\" names no folder of src/" % (path, include))
                     elif target not in ALLOWED[folder]:
-                        found.append("%s: %s -> %s (#include \"%s\")" % (os.path.relpath(path, src), folder,
-                                                                          target, include))
+                        found.append("%s: %s -> %s (#include \"%s\")"
+                                     % (os.path.relpath(path, src), folder, target, include))
     return found
 
 

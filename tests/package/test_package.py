@@ -86,6 +86,7 @@ class Package(unittest.TestCase):
 
     def test_terminal_options(self):
         no_display = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
+
         def run(*args):
             return subprocess.run([PROGRAM, *args], env=no_display, capture_output=True, text=True, timeout=20)
         version = run("--version")
