@@ -2,8 +2,9 @@
 
 #include "app/window_registry.h"
 #include "platform/accessibility.h"
-#include "platform/gui_platform.h"
+#include "platform/desktop_services.h"
 #include "platform/instance_lock.h"
+#include "platform/look.h"
 #include "platform/qt_platform.h"
 #include "platform/terminal.h"
 

@@ -1,7 +1,8 @@
 #pragma once
 // The links and menu commands the question and result windows share.
 
-#include "platform/gui_platform.h"
+#include "platform/click_label.h"
+#include "platform/look.h"
 #include "site/frm_about.h"
 #include "site/mod_help.h"
 

@@ -4,7 +4,9 @@
 #include "app/promo.h"
 #include "app/window_registry.h"
 #include "platform/accessibility.h"
-#include "platform/gui_platform.h"
+#include "platform/click_label.h"
+#include "platform/desktop_services.h"
+#include "platform/look.h"
 #include "referral/referral_panel.h"
 #include "ui_frm_exit_screen.h"
 

@@ -3,7 +3,7 @@
 #include "answer/frm_main.h"
 #include "app/promo.h"
 #include "app/window_registry.h"
-#include "platform/gui_platform.h"
+#include "platform/desktop_services.h"
 #include "site/update_reminder.h"
 
 namespace velmoor {

@@ -1,8 +1,10 @@
 #pragma once
 // The ground floor: everything the program asks of the desktop goes through one of these
 // small interfaces. Logic and windows above call them; qt_platform.h implements them with
-// Qt (settings file, lock file, clock, generator, event-loop pause) and gui_platform.h
-// with Qt Widgets (browser, message boxes); tests swap in the doubles of tests/platform.
+// Qt (settings file, instance guard, clock, generator, event-loop pause) and
+// desktop_services.h with Qt Widgets (browser, message boxes); tests swap in the doubles of
+// tests/platform. The look of the windows (look.h) and the widgets they share
+// (click_label.h, bevel_button.h) live here too, one concern a file.
 // Nothing here knows about a window of the program.
 
 #include "velmoor_version.h"

@@ -1,6 +1,8 @@
 #include "site/frm_about.h"
 
-#include "platform/gui_platform.h"
+#include "platform/click_label.h"
+#include "platform/desktop_services.h"
+#include "platform/look.h"
 #include "ui_frm_about.h"
 
 #include <QPointer>

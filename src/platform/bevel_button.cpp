@@ -1,0 +1,54 @@
+#include "platform/bevel_button.h"
+
+#include "platform/look.h"
+
+#include <QPainter>
+#include <QStyle>
+
+namespace velmoor {
+
+BevelButton::BevelButton(QWidget *parent) : QPushButton(parent)
+{
+    setFont(boldFormFont(8.25));
+}
+
+void BevelButton::paintEvent(QPaintEvent *)
+{
+    constexpr int kEdge = 2;
+    const QColor face(192, 192, 192), edge(224, 224, 224), shadow(128, 128, 128);
+    QPainter painter(this);
+    const QRect box = rect();
+    QRect inside = box.adjusted(kEdge, kEdge, -kEdge, -kEdge);
+    if (isDown()) {
+        // Pushed in: a black frame, a shadow along the top and left inside it, and the
+        // caption a pixel down and to the right.
+        painter.fillRect(box, Qt::black);
+        painter.fillRect(box.adjusted(1, 1, -1, -1), shadow);
+        painter.fillRect(box.adjusted(kEdge, kEdge, -1, -1), face);
+        inside.translate(1, 1);
+    } else if (hasFocus()) {
+        painter.fillRect(box, Qt::black);
+        painter.fillRect(inside, face);
+    } else {
+        painter.fillRect(box, face);
+        // Each edge a trapezoid meeting its neighbours on the diagonals; the lit edges, top
+        // and left, drawn over the others.
+        const qreal w = box.width(), h = box.height(), e = kEdge;
+        const QPolygonF top({{0, 0}, {w, 0}, {w - e, e}, {e, e}});
+        const QPolygonF bottom({{0, h}, {w, h}, {w - e, h - e}, {e, h - e}});
+        const QPolygonF left({{0, 0}, {0, h}, {e, h - e}, {e, e}});
+        const QPolygonF right({{w, 0}, {w, h}, {w - e, h - e}, {w - e, e}});
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(edge);
+        painter.drawPolygon(bottom);
+        painter.drawPolygon(right);
+        painter.setBrush(edge.lighter());
+        painter.drawPolygon(top);
+        painter.drawPolygon(left);
+    }
+    style()->drawItemText(&painter, inside, Qt::AlignCenter | Qt::TextShowMnemonic, palette(), isEnabled(),
+                          text(), QPalette::ButtonText);
+}
+
+} // namespace velmoor

@@ -1,0 +1,31 @@
+#pragma once
+// The desktop's services as the windows use them: the browser, message boxes, a window that
+// stays on top without taking the focus, and the program's icon.
+
+#include "platform/platform.h"
+
+#include <QIcon>
+
+class QWidget;
+
+namespace velmoor {
+
+// QDesktopServices: the default browser, via xdg-open on Linux. Never a shell string.
+class DesktopPageOpener : public PageOpener {
+public:
+    void open(const QString &address) override;
+};
+
+class QtMessageBoxes : public MessageBoxes {
+public:
+    MsgAnswer show(const QString &text, MsgIcon icon, MsgButtons buttons,
+                   MsgLayer layer = MsgLayer::InFront) override;
+};
+
+// Shows the window above all others without taking the focus from the active window.
+void showTopmostWithoutActivating(QWidget &window);
+
+// The icon every window of the program carries.
+QIcon applicationIcon();
+
+} // namespace velmoor

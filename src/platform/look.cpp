@@ -1,0 +1,121 @@
+#include "platform/look.h"
+
+#include <QGuiApplication>
+#include <QLayout>
+#include <QMainWindow>
+#include <QScreen>
+#include <QWidget>
+
+namespace velmoor {
+
+void installFontSubstitutes()
+{
+    const QStringList sans{QStringLiteral("DejaVu Sans"), QStringLiteral("Bitstream Vera Sans")};
+    QFont::insertSubstitutions(QStringLiteral("Verdana"), sans);
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), sans);
+}
+
+QFont formFont()
+{
+    QFont font(QStringLiteral("Verdana"));
+    font.setPointSizeF(8.25);
+    return font;
+}
+
+QFont boldFormFont(qreal points, bool underline)
+{
+    QFont font = formFont();
+    font.setPointSizeF(points);
+    font.setBold(true);
+    font.setUnderline(underline);
+    return font;
+}
+
+void setColours(QWidget &widget, const QColor &text, const std::optional<QColor> &background)
+{
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Text, text);
+    widget.setPalette(palette);
+    if (background)
+        setBackground(widget, *background);
+}
+
+void setBackground(QWidget &widget, const QColor &background)
+{
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::Base, background);
+    palette.setColor(QPalette::Button, background);
+    widget.setPalette(palette);
+    widget.setAutoFillBackground(true);
+}
+
+namespace {
+// The window manager's frame around the program's windows, as last seen: a new window is
+// placed with it before its own frame is known (the window manager adds that frame only
+// once the window is shown).
+QMargins g_frameMargins;
+
+void centreFrame(QWidget &window, QMargins frame)
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        QRect outer(QPoint(), window.size().grownBy(frame));
+        outer.moveCenter(screen->geometry().center());
+        window.move(outer.topLeft()); // a window's position is its frame's
+    }
+}
+
+// Centres the window's frame again once it is known, if it differs from the one assumed;
+// once only, so that a window the person moves stays where they put it.
+class FrameCentring : public QObject {
+public:
+    FrameCentring(QWidget &window, QMargins assumed) : QObject(&window), m_window(window), m_assumed(assumed)
+    {
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::Move && event->type() != QEvent::Show)
+            return false;
+        const QRect outer = m_window.frameGeometry(), inner = m_window.geometry();
+        const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                             outer.right() - inner.right(), outer.bottom() - inner.bottom());
+        if (frame.isNull())
+            return false; // not framed yet
+        g_frameMargins = frame;
+        m_window.removeEventFilter(this);
+        if (frame != m_assumed)
+            centreFrame(m_window, frame);
+        deleteLater();
+        return false;
+    }
+
+private:
+    QWidget &m_window;
+    QMargins m_assumed;
+};
+} // namespace
+
+void fixClientSize(QWidget &window, QSize client)
+{
+    if (auto *mainWindow = qobject_cast<QMainWindow *>(&window)) {
+        mainWindow->centralWidget()->setFixedSize(client);
+        mainWindow->layout()->setSizeConstraint(QLayout::SetFixedSize);
+        mainWindow->adjustSize();
+    } else {
+        window.setFixedSize(client);
+    }
+    centreFrame(window, g_frameMargins);
+    new FrameCentring(window, g_frameMargins);
+}
+
+QString labelText(const QString &caption)
+{
+    QString shown = caption;
+    return shown.replace(QStringLiteral("&&"), QStringLiteral("&"));
+}
+
+} // namespace velmoor

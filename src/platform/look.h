@@ -1,0 +1,37 @@
+#pragma once
+// The program's look: its colours and faces, named once, and the shape every window takes
+// (a fixed client area, centred with its frame on the screen).
+
+#include <QColor>
+#include <QFont>
+#include <QSize>
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+namespace velmoor {
+
+// Maps the faces the windows were designed with onto installed, metric-close ones.
+void installFontSubstitutes();
+
+// The windows' default face: Verdana 8.25 pt.
+QFont formFont();
+
+// Bold Verdana at this size, underlined for a link.
+QFont boldFormFont(qreal points, bool underline = false);
+
+// Colours a widget directly rather than through a style sheet (a sheet makes every widget
+// under it slower to build): its text, and, if given, a background it fills itself.
+void setColours(QWidget &widget, const QColor &text, const std::optional<QColor> &background = {});
+void setBackground(QWidget &widget, const QColor &background);
+
+// Makes the window fixed-size with this client area (below any menu bar) and centres the
+// whole window, its frame included, on the screen.
+void fixClientSize(QWidget &window, QSize client);
+
+// A caption written with the doubled ampersand, as a label without a buddy must show it.
+QString labelText(const QString &caption);
+
+} // namespace velmoor
