@@ -1,7 +1,6 @@
 #include "answer/frm_display.h"
 
 #include "answer/answer.h"
-#include "answer/frm_main.h"
 #include "answer/site_links.h"
 #include "platform/accessibility.h"
 #include "platform/desktop_services.h"
@@ -12,8 +11,7 @@
 
 namespace velmoor {
 
-FrmDisplay::FrmDisplay(Services &services, Forms &forms)
-    : m_ui(std::make_unique<Ui::FrmDisplay>()), m_forms(forms), m_help(services.opener)
+FrmDisplay::FrmDisplay(Services &services) : m_ui(std::make_unique<Ui::FrmDisplay>()), m_help(services.opener)
 {
     m_ui->setupUi(this);
     setWindowTitle(kWindowCaption);
@@ -50,23 +48,16 @@ void FrmDisplay::presentAnswer(qint16 answer)
 
 void FrmDisplay::Form_Unload()
 {
-    // Going back hides the exit screen straight after: showing it first would flash it on
-    // screen, and the window manager would hand it the focus for that moment.
+    // Going back is not closing: it must not bring up the exit screen, not even for the
+    // moment before Back hides it (the window manager would hand it the focus).
     if (!m_goingBack)
-        m_forms.show(FormId::ExitScreen);
-    m_forms.hide(FormId::Startup);
+        emit closed();
 }
 
 void FrmDisplay::cmdOK_Click()
 {
     m_goingBack = true;
-    Forms &forms = m_forms; // this window is gone after the unload below
-    if (auto *main = forms.window<FrmMain>(FormId::Main))
-        main->resumeAsking();
-    forms.unload(FormId::Display);
-    forms.show(FormId::Main);
-    forms.hide(FormId::Startup);
-    forms.hide(FormId::ExitScreen);
+    emit backRequested();
 }
 
 } // namespace velmoor

@@ -1,7 +1,7 @@
 #pragma once
 // frmDisplay, the result window: created afresh for each answer, unloaded by Back.
 
-#include "platform/forms.h"
+#include "platform/form_hooks.h"
 #include "site/mod_help.h"
 
 #include <QMainWindow>
@@ -17,7 +17,7 @@ namespace velmoor {
 class FrmDisplay : public QMainWindow, public FormHooks {
     Q_OBJECT
 public:
-    FrmDisplay(Services &services, Forms &forms);
+    explicit FrmDisplay(Services &services);
     ~FrmDisplay() override;
 
     // White and "Yes" for 1, black and "No" otherwise.
@@ -26,11 +26,16 @@ public:
 
     Ui::FrmDisplay &ui() { return *m_ui; }
 
+signals:
+    // Back: the question again.
+    void backRequested();
+    // Closed any other way (its closing behaviour ran).
+    void closed();
+
 private:
     void cmdOK_Click();
 
     std::unique_ptr<Ui::FrmDisplay> m_ui;
-    Forms &m_forms;
     ModHelp m_help;
     bool m_goingBack = false;
 };

@@ -1,6 +1,5 @@
 #include "answer/frm_main.h"
 
-#include "answer/frm_display.h"
 #include "answer/site_links.h"
 #include "platform/accessibility.h"
 #include "platform/desktop_services.h"
@@ -13,8 +12,8 @@
 
 namespace velmoor {
 
-FrmMain::FrmMain(Services &services, Forms &forms, qint16 &intAnswer)
-    : m_ui(std::make_unique<Ui::FrmMain>()), m_services(services), m_forms(forms), m_intAnswer(intAnswer),
+FrmMain::FrmMain(Services &services, qint16 &intAnswer)
+    : m_ui(std::make_unique<Ui::FrmMain>()), m_services(services), m_intAnswer(intAnswer),
       m_help(services.opener)
 {
     m_ui->setupUi(this);
@@ -82,8 +81,8 @@ void FrmMain::paint()
 
 void FrmMain::Form_Unload()
 {
-    m_forms.show(FormId::ExitScreen);
-    m_forms.hide(FormId::Startup);
+    m_unloaded = true;
+    emit closed();
 }
 
 void FrmMain::setCobrandInFront(bool cobrand)
@@ -118,10 +117,9 @@ void FrmMain::cmdNext_Click()
     // The wait keeps the event loop running: this window may be closed, or the whole
     // program ended, before the sequence comes back from a pause.
     QPointer<FrmMain> self(this);
-    Forms &forms = m_forms;
     runAnswerSequence(
-        *this, [self, &forms] { return self && forms.isLoaded(FormId::Main); }, m_services.random,
-        m_services.pause, m_intAnswer);
+        *this, [self] { return self && !self->m_unloaded; }, m_services.random, m_services.pause,
+        m_intAnswer);
 }
 
 void FrmMain::Timer1_Timer()
@@ -158,16 +156,12 @@ void FrmMain::showDot(int index)
 
 void FrmMain::presentAnswer(qint16 answer)
 {
-    if (auto *display = m_forms.window<FrmDisplay>(FormId::Display))
-        display->presentAnswer(answer);
+    m_answer = answer;
 }
 
 void FrmMain::swapToResult()
 {
-    m_forms.hide(FormId::Main);
-    m_forms.hide(FormId::Startup);
-    m_forms.hide(FormId::ExitScreen);
-    m_forms.show(FormId::Display);
+    emit answered(m_answer);
 }
 
 } // namespace velmoor

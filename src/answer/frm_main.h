@@ -2,7 +2,7 @@
 // frmMain, the question window.
 
 #include "answer/answer.h"
-#include "platform/forms.h"
+#include "platform/form_hooks.h"
 #include "site/mod_help.h"
 
 #include <QMainWindow>
@@ -20,7 +20,7 @@ namespace velmoor {
 class FrmMain : public QMainWindow, public FormHooks, private AnswerSequenceView {
     Q_OBJECT
 public:
-    FrmMain(Services &services, Forms &forms, qint16 &intAnswer);
+    FrmMain(Services &services, qint16 &intAnswer);
     ~FrmMain() override;
 
     void Form_Unload() override;
@@ -35,6 +35,12 @@ public:
     void resumeAsking();
 
     Ui::FrmMain &ui() { return *m_ui; }
+
+signals:
+    // The wait is over: the answer is to be shown in its own window.
+    void answered(qint16 answer);
+    // The window was closed (its closing behaviour ran).
+    void closed();
 
 private:
     void paint();
@@ -51,8 +57,9 @@ private:
 
     std::unique_ptr<Ui::FrmMain> m_ui;
     Services &m_services;
-    Forms &m_forms;
     qint16 &m_intAnswer;
+    qint16 m_answer = 0;
+    bool m_unloaded = false;
     ModHelp m_help;
     std::array<QWidget *, 4> m_dots{};
 };

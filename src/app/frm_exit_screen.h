@@ -1,7 +1,7 @@
 #pragma once
 // frmExitScreen: shown topmost when a main window closes; its E&xit ends the program.
 
-#include "platform/forms.h"
+#include "platform/form_hooks.h"
 #include "platform/platform.h"
 
 #include <QWidget>

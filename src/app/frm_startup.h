@@ -2,7 +2,7 @@
 // frmStartup: the hidden start-up object. Its load runs the start-up sequence; it keeps
 // the application icon and the promotional draw until the program ends.
 
-#include "platform/forms.h"
+#include "platform/form_hooks.h"
 #include "platform/platform.h"
 
 #include <QIcon>

@@ -28,14 +28,40 @@ QWidget *WindowRegistry::create(FormId id)
     switch (id) {
     case FormId::Startup:
         return new FrmStartup(m_services, *this);
-    case FormId::Main:
-        return new FrmMain(m_services, *this, intAnswer);
-    case FormId::Display:
-        return new FrmDisplay(m_services, *this);
+    case FormId::Main: {
+        auto *main = new FrmMain(m_services, intAnswer);
+        connect(main, &FrmMain::answered, this, &WindowRegistry::showAnswer);
+        connect(main, &FrmMain::closed, this, [this] { show(FormId::ExitScreen); });
+        return main;
+    }
+    case FormId::Display: {
+        auto *display = new FrmDisplay(m_services);
+        connect(display, &FrmDisplay::backRequested, this, &WindowRegistry::backToTheQuestion);
+        connect(display, &FrmDisplay::closed, this, [this] { show(FormId::ExitScreen); });
+        return display;
+    }
     case FormId::ExitScreen:
         return new FrmExitScreen(m_services, *this);
     }
     return nullptr;
+}
+
+void WindowRegistry::showAnswer(qint16 answer)
+{
+    if (auto *display = window<FrmDisplay>(FormId::Display))
+        display->presentAnswer(answer);
+    hide(FormId::Main);
+    hide(FormId::ExitScreen);
+    show(FormId::Display);
+}
+
+void WindowRegistry::backToTheQuestion()
+{
+    if (auto *main = window<FrmMain>(FormId::Main))
+        main->resumeAsking();
+    unload(FormId::Display);
+    show(FormId::Main);
+    hide(FormId::ExitScreen);
 }
 
 const WindowRegistry::Entry *WindowRegistry::find(FormId id) const

@@ -2,13 +2,19 @@
 // The application: the registry that owns every window but the about box, loads them on
 // first use, remembers their load order, runs their closing behaviour once and ends the
 // program (EndProgram). main.cpp creates it and loads frmStartup, whose load runs the
-// start-up sequence (frm_startup.h); the windows then drive each other through Forms.
+// start-up sequence (frm_startup.h). The windows only say what happened (signals); which
+// window shows next is decided here, and only here:
 //
-//   frmStartup ── shows ──> frmMain ── answer ──> frmDisplay ── Back ──> frmMain
-//        │                     └──── close ──> frmExitScreen <── close ──┘
+//   frmStartup ── shows ──> frmMain ── answered ──> frmDisplay ── backRequested ──> frmMain
+//        │                     └──── closed ──> frmExitScreen <── closed ──┘
 //        └── EndProgram <── E&xit / close box of frmExitScreen, or a second copy
+//
+// A window is not loaded, loaded and hidden, or shown. Loading creates it and runs its
+// load behaviour; showing or hiding a window that is not loaded loads it first; unloading
+// runs its closing behaviour once and destroys it. While the program is ending nothing new
+// is loaded or shown.
 
-#include "platform/forms.h"
+#include "platform/form_hooks.h"
 #include "platform/platform.h"
 #include "referral/mod_tell_a_friend.h"
 #include "site/mod_help.h"
@@ -19,20 +25,26 @@
 #include <functional>
 #include <vector>
 
+class QWidget;
+
 namespace velmoor {
 
-class WindowRegistry : public QObject, public Forms {
+enum class FormId { Startup, Main, Display, ExitScreen };
+
+class WindowRegistry : public QObject {
     Q_OBJECT
 public:
     // endProcess ends the process once every window is unloaded.
     WindowRegistry(Services &services, std::function<void()> endProcess);
     ~WindowRegistry() override;
 
-    QWidget *load(FormId id) override;
-    void show(FormId id) override;
-    void hide(FormId id) override;
-    void unload(FormId id) override;
-    bool isLoaded(FormId id) const override;
+    // The window, loaded if it was not; nullptr once the program is ending.
+    QWidget *load(FormId id);
+    void show(FormId id);
+    void hide(FormId id);
+    void unload(FormId id);
+    bool isLoaded(FormId id) const;
+    template <typename Window> Window *window(FormId id) { return dynamic_cast<Window *>(load(id)); }
 
     // Unloads every loaded window in load order, then ends the process. Calls made while it
     // runs (from the closing behaviours it triggers) do nothing.
@@ -53,6 +65,9 @@ private:
         QPointer<QWidget> window;
     };
     QWidget *create(FormId id);
+    // Where each window's news leads.
+    void showAnswer(qint16 answer);
+    void backToTheQuestion();
     const Entry *find(FormId id) const;
 
     Services &m_services;

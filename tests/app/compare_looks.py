@@ -1,0 +1,28 @@
+"""Compares two folders of look_states pictures pixel by pixel: compare_looks.py OLD NEW.
+Prints each picture that differs, with the number of differing pixels; exits 1 if any."""
+
+import os
+import subprocess
+import sys
+
+
+def main(old, new):
+    names = sorted(set(os.listdir(old)) | set(os.listdir(new)))
+    differing = 0
+    for name in names:
+        if not (os.path.exists(os.path.join(old, name)) and os.path.exists(os.path.join(new, name))):
+            print("%s: only in %s" % (name, old if os.path.exists(os.path.join(old, name)) else new))
+            differing += 1
+            continue
+        out = subprocess.run(["compare", "-metric", "AE", os.path.join(old, name), os.path.join(new, name), "null:"],
+                             capture_output=True, text=True)
+        pixels = out.stderr.strip().split()[0] if out.stderr.strip() else "?"
+        if pixels != "0":
+            print("%s: %s pixels differ" % (name, pixels))
+            differing += 1
+    print("%d pictures, %d differ" % (len(names), differing))
+    return 1 if differing else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1], sys.argv[2]))

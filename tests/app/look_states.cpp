@@ -1,0 +1,149 @@
+// Every window in every state, as PNG files: look_states FOLDER. Run it on two builds and
+// compare the folders pixel by pixel (tests/app/compare_looks.py) to show that a change
+// left the look alone. The platform doubles make each state the same on every run: the
+// offers, the answers and the appeals are scripted, the squares shown, the caret steady.
+
+#include "answer/frm_main.h"
+#include "app/program_fixture.h"
+#include "site/frm_about.h"
+#if __has_include("platform/look.h")
+#include "platform/look.h"
+#else
+#include "platform/gui_platform.h"
+#endif
+
+#include <QApplication>
+#include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStyleHints>
+#include <QTest>
+
+#include <cstdio>
+
+using namespace velmoor;
+using namespace velmoor::testing;
+
+namespace {
+
+QString g_folder;
+
+void save(QWidget *window, const QString &state)
+{
+    QApplication::processEvents();
+    window->grab().save(g_folder + u'/' + state + QStringLiteral(".png"));
+}
+
+template <typename T = QWidget> T *child(QWidget *window, const char *name)
+{
+    return window->findChild<T *>(QString::fromLatin1(name));
+}
+
+void exposed(QWidget *window)
+{
+    if (!QTest::qWaitForWindowExposed(window))
+        std::fprintf(stderr, "look_states: %s was never shown\n", qPrintable(window->objectName()));
+}
+
+void activate(QWidget *window)
+{
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window))
+        std::fprintf(stderr, "look_states: %s never became active\n", qPrintable(window->objectName()));
+}
+
+// The window, then each control the Tab key reaches, `stops` of them.
+void tabThrough(QWidget *window, const QString &name, int stops)
+{
+    activate(window);
+    save(window, name);
+    for (int stop = 1; stop <= stops; ++stop) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        save(window, name + QStringLiteral("-tab%1").arg(stop));
+    }
+}
+
+void menus(QWidget *window, const QString &name)
+{
+    auto *bar = window->findChild<QMenuBar *>();
+    for (QAction *action : bar->actions()) {
+        if (!action->menu() || !action->isVisible())
+            continue;
+        bar->setActiveAction(action);
+        QApplication::processEvents();
+        const QString state = name + QStringLiteral("-menu-") + action->menu()->objectName();
+        save(window, state);
+        save(action->menu(), state + QStringLiteral("-open"));
+        action->menu()->close();
+    }
+}
+
+// A run whose draws are scripted: the offer first, then the answer, then the appeal.
+void run(float offer, float answer, float appeal, bool everything)
+{
+    const QString tag = QStringLiteral("offer%1-answer%2-appeal%3").arg(offer).arg(answer).arg(appeal);
+    Program program;
+    program.platform.random.script = {offer, answer, appeal};
+    program.forms.load(FormId::Startup);
+    QWidget *main = program.forms.load(FormId::Main);
+    exposed(main);
+    // The squares as the first beat shows them, and kept so.
+    static_cast<FrmMain *>(main)->Timer1.stop();
+    static_cast<FrmMain *>(main)->Timer2.stop();
+    child(main, "picWhite")->show();
+    child(main, "picBlack")->show();
+    save(main, tag + QStringLiteral("-question"));
+    if (everything) {
+        tabThrough(main, tag + QStringLiteral("-question-focus"), 5);
+        menus(main, tag + QStringLiteral("-question"));
+        auto *button = child<QPushButton>(main, "cmdNext");
+        button->setDown(true);
+        save(main, tag + QStringLiteral("-question-pressed"));
+        button->setDown(false);
+        button->setEnabled(false);
+        save(main, tag + QStringLiteral("-question-disabled"));
+        button->setEnabled(true);
+        FrmAbout about(program.forms.help);
+        about.show();
+        exposed(&about);
+        tabThrough(&about, QStringLiteral("about"), 3);
+        about.close();
+    }
+    activate(main);
+    child(main, "txtQuestion")->setFocus();
+    QTest::keyClicks(child(main, "txtQuestion"), QStringLiteral("Will it rain?"));
+    save(main, tag + QStringLiteral("-question-typed"));
+    program.platform.pause.during = [&](int dot) { save(main, tag + QStringLiteral("-dot%1").arg(dot)); };
+    QTest::mouseClick(child(main, "cmdNext"), Qt::LeftButton);
+    QWidget *display = program.forms.load(FormId::Display);
+    exposed(display);
+    tabThrough(display, tag + QStringLiteral("-result"), everything ? 5 : 0);
+    if (everything)
+        menus(display, tag + QStringLiteral("-result"));
+    QWidget *exitScreen = program.forms.load(FormId::ExitScreen);
+    exitScreen->show();
+    exposed(exitScreen);
+    tabThrough(exitScreen, tag + QStringLiteral("-exit"), everything ? 9 : 0);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fputs("usage: look_states FOLDER\n", stderr);
+        return 2;
+    }
+    g_folder = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(g_folder);
+    QGuiApplication::styleHints()->setCursorFlashTime(0);
+    installFontSubstitutes();
+    // Both offers, both answers, each of the four appeals.
+    run(0.0f, 0.0f, 0.1f, true);
+    run(0.25f, 0.9f, 0.3f, true);
+    run(0.0f, 0.9f, 0.6f, false);
+    run(0.25f, 0.0f, 0.9f, false);
+    return 0;
+}
