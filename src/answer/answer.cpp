@@ -15,7 +15,7 @@ void runAnswerSequence(AnswerSequenceView &view, const std::function<bool()> &al
     view.stopTimers();
     intAnswer = drawAnswer(random.next());
     view.setWaitPanelVisible(true);
-    for (int dot = 1; dot <= 4; ++dot) {
+    for (int dot = 1; dot <= kDotCount; ++dot) {
         view.showDot(dot);
         pause.pause(1);
         if (!alive())

@@ -12,6 +12,9 @@ namespace velmoor {
 
 inline constexpr qint16 kYes = 1;
 inline constexpr qint16 kNo = 2;
+// The "Please Wait" panel's dots, one a second: the wait lasts as many seconds. The question
+// window's dots are named shp1, shp2, ... up to this count.
+inline constexpr int kDotCount = 4;
 
 // 1 ("Yes") when r < 0.5, 2 ("No") otherwise.
 qint16 drawAnswer(float r);
@@ -22,7 +25,7 @@ public:
     virtual ~AnswerSequenceView() = default;
     virtual void stopTimers() = 0;
     virtual void setWaitPanelVisible(bool visible) = 0;
-    virtual void showDot(int index) = 0; // 1 to 4
+    virtual void showDot(int index) = 0; // 1 to kDotCount
     virtual void presentAnswer(qint16 answer) = 0;
     virtual void swapToResult() = 0;
 };

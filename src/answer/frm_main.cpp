@@ -20,7 +20,12 @@ FrmMain::FrmMain(Services &services, qint16 &intAnswer)
     setWindowTitle(kWindowCaption);
     setWindowIcon(applicationIcon());
     paint();
-    m_dots = {m_ui->shp1, m_ui->shp2, m_ui->shp3, m_ui->shp4};
+    for (int dot = 1; dot <= kDotCount; ++dot) {
+        // A dot the form lacks is a build that cannot run: say which, at once.
+        m_dots.at(std::size_t(dot - 1)) = m_ui->picMessage->findChild<QWidget *>(QStringLiteral("shp%1").arg(dot));
+        if (!m_dots.at(std::size_t(dot - 1)))
+            qFatal("the question window has no dot shp%d", dot);
+    }
     markAsAnnouncement(*m_ui->picMessage, m_ui->pi->text());
     fixClientSize(*this, {518, 355});
 
@@ -51,16 +56,16 @@ void FrmMain::paint()
     // Colours and faces set directly, not by a style sheet: a sheet makes every widget
     // under it slower to build, and this window is the first one a start shows. The dots'
     // rounded look comes from a sheet all the same, once they are first needed.
-    const QColor violet(90, 35, 220), navy(0, 0, 64), cream(255, 255, 192), cyan(0, 255, 255);
+    using namespace look;
     Ui::FrmMain &ui = *m_ui;
     for (QWidget *area : {ui.centralwidget, static_cast<QWidget *>(ui.Frame1)})
-        setBackground(*area, violet);
+        setBackground(*area, kViolet);
     for (QWidget *strip : {ui.Frame2, ui.Frame5})
-        setBackground(*strip, navy);
-    setColours(*ui.Label61, cyan);
-    setColours(*ui.Label1, cream, navy);
-    setColours(*ui.Label2, QColor(255, 255, 0));
-    setColours(*ui.txtQuestion, cream, navy);
+        setBackground(*strip, kNavy);
+    setColours(*ui.Label61, kCyan);
+    setColours(*ui.Label1, kCream, kNavy);
+    setColours(*ui.Label2, kYellow);
+    setColours(*ui.txtQuestion, kCream, kNavy);
     ui.txtQuestion->setAutoFillBackground(false);
     // Its scroll bar keeps the desktop's colours.
     QPalette desktop = QApplication::palette();
@@ -73,9 +78,9 @@ void FrmMain::paint()
     ui.Label1->setFont(boldFormFont(8.25));
     ui.txtQuestion->setFont(formFont());
     for (QWidget *offer : {ui.lblFullBrand, ui.lblCobrand})
-        setColours(*offer, cyan, navy);
-    setBackground(*ui.picMessage, navy);
-    setColours(*ui.pi, cream);
+        setColours(*offer, kCyan, kNavy);
+    setBackground(*ui.picMessage, kNavy);
+    setColours(*ui.pi, kCream);
     ui.pi->setFont(boldFormFont(12));
 }
 
@@ -142,10 +147,14 @@ void FrmMain::stopTimers()
 
 void FrmMain::setWaitPanelVisible(bool visible)
 {
-    if (visible && m_ui->picMessage->styleSheet().isEmpty())
-        m_ui->picMessage->setStyleSheet(QStringLiteral("#shp1, #shp2, #shp3, #shp4 { background: rgb(255, "
-                                                       "255, 0); border: 1px solid rgb(255, 255, 192); "
-                                                       "border-radius: 4px; }"));
+    if (visible && m_ui->picMessage->styleSheet().isEmpty()) {
+        QStringList dots;
+        for (const QWidget *dot : m_dots)
+            dots << u'#' + dot->objectName();
+        m_ui->picMessage->setStyleSheet(dots.join(QStringLiteral(", "))
+                                        + QStringLiteral(" { background: %1; border: 1px solid %2; border-radius: 4px; }")
+                                              .arg(look::kYellow.name(), look::kCream.name()));
+    }
     m_ui->picMessage->setVisible(visible);
 }
 

@@ -61,7 +61,7 @@ private:
     qint16 m_answer = 0;
     bool m_unloaded = false;
     ModHelp m_help;
-    std::array<QWidget *, 4> m_dots{};
+    std::array<QWidget *, kDotCount> m_dots{};
 };
 
 } // namespace velmoor

@@ -15,7 +15,7 @@ BevelButton::BevelButton(QWidget *parent) : QPushButton(parent)
 void BevelButton::paintEvent(QPaintEvent *)
 {
     constexpr int kEdge = 2;
-    const QColor face(192, 192, 192), edge(224, 224, 224), shadow(128, 128, 128);
+    const QColor &face = look::kSilver, &edge = look::kSilverEdge, &shadow = look::kShadow;
     QPainter painter(this);
     const QRect box = rect();
     QRect inside = box.adjusted(kEdge, kEdge, -kEdge, -kEdge);
