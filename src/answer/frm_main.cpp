@@ -22,7 +22,8 @@ FrmMain::FrmMain(Services &services, qint16 &intAnswer)
     paint();
     for (int dot = 1; dot <= kDotCount; ++dot) {
         // A dot the form lacks is a build that cannot run: say which, at once.
-        m_dots.at(std::size_t(dot - 1)) = m_ui->picMessage->findChild<QWidget *>(QStringLiteral("shp%1").arg(dot));
+        m_dots.at(std::size_t(dot - 1)) =
+            m_ui->picMessage->findChild<QWidget *>(QStringLiteral("shp%1").arg(dot));
         if (!m_dots.at(std::size_t(dot - 1)))
             qFatal("the question window has no dot shp%d", dot);
     }
@@ -90,10 +91,10 @@ void FrmMain::Form_Unload()
     emit closed();
 }
 
-void FrmMain::setCobrandInFront(bool cobrand)
+void FrmMain::showOffer(promo::Offer offer)
 {
-    m_ui->lblCobrand->setVisible(cobrand);
-    m_ui->lblFullBrand->setVisible(!cobrand);
+    for (const promo::OfferLink &link : promo::offers())
+        findChild<QWidget *>(QLatin1StringView(link.label))->setVisible(link.offer == offer);
 }
 
 void FrmMain::resumeAsking()
@@ -151,9 +152,10 @@ void FrmMain::setWaitPanelVisible(bool visible)
         QStringList dots;
         for (const QWidget *dot : m_dots)
             dots << u'#' + dot->objectName();
-        m_ui->picMessage->setStyleSheet(dots.join(QStringLiteral(", "))
-                                        + QStringLiteral(" { background: %1; border: 1px solid %2; border-radius: 4px; }")
-                                              .arg(look::kYellow.name(), look::kCream.name()));
+        m_ui->picMessage->setStyleSheet(
+            dots.join(QStringLiteral(", "))
+            + QStringLiteral(" { background: %1; border: 1px solid %2; border-radius: 4px; }")
+                  .arg(look::kYellow.name(), look::kCream.name()));
     }
     m_ui->picMessage->setVisible(visible);
 }

@@ -4,6 +4,7 @@
 #include "answer/answer.h"
 #include "platform/form_hooks.h"
 #include "site/mod_help.h"
+#include "site/promo.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -29,8 +30,8 @@ public:
     QTimer Timer1;
     QTimer Timer2;
 
-    // Shows the co-brand offer or the fully-branded offer in the bottom strip.
-    void setCobrandInFront(bool cobrand);
+    // Shows this offer in the bottom strip, in front of the others.
+    void showOffer(promo::Offer offer);
     // Back from the result window: squares blinking again, wait panel emptied.
     void resumeAsking();
 

@@ -5,6 +5,7 @@
 #include "platform/look.h"
 #include "site/frm_about.h"
 #include "site/mod_help.h"
+#include "site/promo.h"
 
 #include <QAction>
 
@@ -21,16 +22,19 @@ template <typename Ui> void connectSiteLinks(QObject *owner, Ui &ui, const ModHe
     link(ui.mnuDonate, &QAction::triggered, &ModHelp::OpenDonatePage);
     link(ui.mkmoney, &QAction::triggered, &ModHelp::OpenFullyBrandedPage);
     link(ui.Label61, &ClickLabel::clicked, &ModHelp::OpenHomePage);
-    link(ui.lblCobrand, &ClickLabel::clicked, &ModHelp::OpenCoBrandPage);
-    link(ui.lblFullBrand, &ClickLabel::clicked, &ModHelp::OpenFullyBrandedPage);
+    for (const promo::OfferLink &offer : promo::offers()) {
+        auto *label = owner->findChild<ClickLabel *>(QLatin1StringView(offer.label));
+        if (!label)
+            qFatal("a main window has no label %s for its offer", offer.label);
+        link(label, &ClickLabel::clicked, offer.open);
+        label->setText(withoutMnemonic(offer.caption));
+    }
     QObject::connect(ui.mnuAbout, &QAction::triggered, owner,
                      [&help, owner] { FrmAbout::showModal(help, qobject_cast<QWidget *>(owner)); });
 
     // "Make Money Online" stays out of sight; its command is wired all the same.
     ui.mkmoney->setVisible(false);
     ui.Label61->setText(promo::forumStrip());
-    ui.lblCobrand->setText(labelText(promo::kCobrand));
-    ui.lblFullBrand->setText(promo::kFullBrand);
 }
 
 } // namespace velmoor

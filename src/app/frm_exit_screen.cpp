@@ -22,7 +22,7 @@ FrmExitScreen::FrmExitScreen(Services &services, WindowRegistry &registry)
     // A check box only in looks: each tick opens the forum.
     markAsLink(*m_ui->Check1, QStringLiteral("Opens the forum in your browser"));
     markAsWindow(*this);
-    m_ui->Label3->setText(familyText());
+    m_ui->Label3->setText(promo::familyText());
     // Bold underlined Verdana 9 pt, drawn a little tighter: the face that stands in for
     // Verdana here runs wider, and the whole line must fit the frame.
     QFont link(QStringLiteral("Verdana"), 9, QFont::Bold);
@@ -48,13 +48,11 @@ void FrmExitScreen::Form_Load()
     setWindowTitle(kWindowCaption);
     m_ui->lblExitCaption->setText(kWindowCaption);
     m_ui->lblExitCaption->adjustSize();
-    QIcon icon;
-    if (auto *startup = m_registry.window<FrmStartup>(FormId::Startup))
-        icon = startup->IMGIcon(1);
+    const QIcon icon = FrmStartup::IMGIcon(1);
     setWindowIcon(icon);
     m_ui->picExitIcon->setPixmap(icon.pixmap(QSize(32, 32), devicePixelRatioF()));
     m_services.random.Randomize();
-    m_ui->Label2->setText(appealText(appealIndex(m_services.random.next())));
+    m_ui->Label2->setText(promo::appealText(appealIndex(m_services.random.next())));
     showTopmostWithoutActivating(*this);
 }
 

@@ -1,6 +1,5 @@
 #include "app/frm_startup.h"
 
-#include "answer/frm_main.h"
 #include "app/promo.h"
 #include "app/window_registry.h"
 #include "platform/desktop_services.h"
@@ -16,7 +15,7 @@ FrmStartup::FrmStartup(Services &services, WindowRegistry &registry)
     setWindowIcon(IMGIcon(1));
 }
 
-QIcon FrmStartup::IMGIcon(int index) const
+QIcon FrmStartup::IMGIcon(int index)
 {
     return index == 1 ? applicationIcon() : QIcon();
 }
@@ -46,19 +45,8 @@ void FrmStartup::Form_Unload()
 void FrmStartup::CoBrand_Randomize()
 {
     intCoBrandRandomNumber = coBrandDraw(m_services.random.next());
-    auto *main = m_registry.window<FrmMain>(FormId::Main);
-    if (!main)
-        return;
-    switch (promoFront(intCoBrandRandomNumber)) {
-    case PromoFront::Cobrand:
-        main->setCobrandInFront(true);
-        break;
-    case PromoFront::FullBrand:
-        main->setCobrandInFront(false);
-        break;
-    case PromoFront::AsDesigned:
-        break;
-    }
+    if (const std::optional<promo::Offer> offer = offerInFront(intCoBrandRandomNumber))
+        m_registry.showOffer(*offer);
 }
 
 } // namespace velmoor

@@ -25,7 +25,7 @@ public:
     qint16 intCoBrandRandomNumber = 0;
 
     // IMGIcon, counted from 1 as the windows ask for it.
-    QIcon IMGIcon(int index) const;
+    static QIcon IMGIcon(int index);
 
 private:
     Services &m_services;

@@ -46,6 +46,12 @@ QWidget *WindowRegistry::create(FormId id)
     return nullptr;
 }
 
+void WindowRegistry::showOffer(promo::Offer offer)
+{
+    if (auto *main = window<FrmMain>(FormId::Main))
+        main->showOffer(offer);
+}
+
 void WindowRegistry::showAnswer(qint16 answer)
 {
     if (auto *display = window<FrmDisplay>(FormId::Display))

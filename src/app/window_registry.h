@@ -18,6 +18,7 @@
 #include "platform/platform.h"
 #include "referral/mod_tell_a_friend.h"
 #include "site/mod_help.h"
+#include "site/promo.h"
 
 #include <QObject>
 #include <QPointer>
@@ -50,6 +51,9 @@ public:
     // runs (from the closing behaviours it triggers) do nothing.
     void EndProgram();
     bool ending() const { return m_ending; }
+
+    // The question window shows this offer in front (the start-up's draw).
+    void showOffer(promo::Offer offer);
 
     // Program-wide state the windows share.
     qint16 intAnswer = 0;

@@ -1,5 +1,7 @@
 #include "platform/accessibility.h"
 
+#include "platform/look.h"
+
 #include <QAbstractButton>
 #include <QAccessibleWidget>
 #include <QLabel>
@@ -21,7 +23,7 @@ public:
             if (const auto *label = qobject_cast<const QLabel *>(widget()))
                 return label->text();
             if (const auto *button = qobject_cast<const QAbstractButton *>(widget()))
-                return button->text().remove(u'&');
+                return withoutMnemonic(button->text());
         }
         return QAccessibleWidget::text(t);
     }

@@ -112,10 +112,16 @@ void fixClientSize(QWidget &window, QSize client)
     new FrameCentring(window, g_frameMargins);
 }
 
-QString labelText(const QString &caption)
+QString withoutMnemonic(const QString &caption)
 {
-    QString shown = caption;
-    return shown.replace(QStringLiteral("&&"), QStringLiteral("&"));
+    QString shown;
+    shown.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&' && i + 1 < caption.size())
+            ++i; // the marker goes; of "&&", one stays
+        shown.append(caption[i]);
+    }
+    return shown;
 }
 
 } // namespace velmoor

@@ -15,14 +15,14 @@ namespace velmoor {
 
 // The program's colours, each named once.
 namespace look {
-inline const QColor kViolet{90, 35, 220};     // the main windows' panels, the about window
-inline const QColor kNavy{0, 0, 64};          // the strips of links and texts
-inline const QColor kCream{255, 255, 192};    // texts on navy and violet
-inline const QColor kCyan{0, 255, 255};       // links
-inline const QColor kYellow{255, 255, 0};     // the question's link, the dots
-inline const QColor kSilver{192, 192, 192};   // the graphical buttons' face...
+inline const QColor kViolet{90, 35, 220};       // the main windows' panels, the about window
+inline const QColor kNavy{0, 0, 64};            // the strips of links and texts
+inline const QColor kCream{255, 255, 192};      // texts on navy and violet
+inline const QColor kCyan{0, 255, 255};         // links
+inline const QColor kYellow{255, 255, 0};       // the question's link, the dots
+inline const QColor kSilver{192, 192, 192};     // the graphical buttons' face...
 inline const QColor kSilverEdge{224, 224, 224}; // ...their raised edge...
-inline const QColor kShadow{128, 128, 128};   // ...and the shadow of one held down
+inline const QColor kShadow{128, 128, 128};     // ...and the shadow of one held down
 } // namespace look
 
 // Maps the faces the windows were designed with onto installed, metric-close ones.
@@ -43,7 +43,8 @@ void setBackground(QWidget &widget, const QColor &background);
 // whole window, its frame included, on the screen.
 void fixClientSize(QWidget &window, QSize client);
 
-// A caption written with the doubled ampersand, as a label without a buddy must show it.
-QString labelText(const QString &caption);
+// A caption as a person sees it: "&x" marks an access key and shows as "x", "&&" shows as
+// "&" (a label with no buddy would show both ampersands).
+QString withoutMnemonic(const QString &caption);
 
 } // namespace velmoor

@@ -2,7 +2,7 @@
 // The publisher's site. Every page has one fixed address, made at compile time from the
 // site base address; the openers hand it to the platform's PageOpener and ignore the
 // outcome. Also here: the scrambling of settings and the update reminder
-// (update_reminder.h), and the texts that name the forum.
+// (update_reminder.h), and the promotional texts and offers (promo.h).
 
 #include "platform/platform.h"
 #include "site_addresses.h"
@@ -54,18 +54,5 @@ inline QString forumAddress()
 {
     return QString::fromLatin1(pages::kForumAddress);
 }
-
-// Captions of the promotional labels both main windows carry.
-namespace promo {
-inline const QString kCobrand =
-    QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to your site. "
-                   "Put your site's name &&  link here. See \"Help\" for details.    "
-                   "Click Here for more info on co-branding.");
-inline const QString kFullBrand =
-    QStringLiteral("Home Business Opportunity. Start your own Internet business and make money online. "
-                   "Get this software fully branded for your website. Click here for more details.");
-// The forum strip at the top of both main windows.
-QString forumStrip();
-} // namespace promo
 
 } // namespace velmoor

@@ -1,5 +1,7 @@
 #include "site/update_reminder.h"
 
+#include "platform/numbers.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -53,7 +55,7 @@ std::optional<qint32> toWholeNumber(const QString &text)
     const double value = text.trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(value))
         return std::nullopt;
-    const double rounded = std::nearbyint(value); // default rounding mode: half to even
+    const double rounded = roundHalfToEven(value);
     if (rounded < std::numeric_limits<qint32>::min() || rounded > std::numeric_limits<qint32>::max())
         return std::nullopt;
     return static_cast<qint32>(rounded);

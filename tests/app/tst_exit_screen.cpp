@@ -45,7 +45,7 @@ private slots:
     {
         QCOMPARE(visibleWindows(), QStringList{"frmExitScreen"});
         QCOMPARE(program->platform.random.randomized, 2); // start-up and this load
-        QCOMPARE(ui().Label2->text(), appealText(2));
+        QCOMPARE(ui().Label2->text(), promo::appealText(2));
         QCOMPARE(screen->windowTitle(), QStringLiteral("Velmoor v" VELMOOR_VERSION));
         QCOMPARE(ui().lblExitCaption->text(), QStringLiteral("Velmoor v" VELMOOR_VERSION));
         QVERIFY(screen->windowFlags().testFlag(Qt::WindowStaysOnTopHint));

@@ -16,12 +16,6 @@ using namespace velmoor;
 using namespace velmoor::testing;
 
 namespace {
-QString withoutMnemonic(QString text)
-{
-    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
-    text.remove(u'&');
-    return text.replace(u'\x01', u'&');
-}
 
 // The controls of `window` whose text is cut: a word-wrapped label too short for its
 // lines, a one-line label or a button too narrow for its text.

@@ -1,0 +1,35 @@
+#pragma once
+// Every promotional text of the program, and the offers: the labels, one per offer, that
+// take turns in the bottom strip of both main windows, each with its caption and page.
+// Which offer is in front is drawn at start-up (app/promo.h).
+
+#include "site/mod_help.h"
+
+#include <QString>
+
+#include <array>
+
+namespace velmoor::promo {
+
+enum class Offer { CoBrand, FullBrand };
+
+struct OfferLink {
+    Offer offer;
+    const char *label; // the object name of its label, the same in both main windows
+    QString caption;   // a doubled ampersand stands for one
+    void (ModHelp::*open)() const;
+};
+
+// Every offer, in the order of the enum.
+const std::array<OfferLink, 2> &offers();
+
+// The forum strip at the top of both main windows.
+QString forumStrip();
+
+// The exit screen's appeals, one of which it shows (0 to 3), and its paragraph on the
+// publisher's other programs.
+inline constexpr int kAppealCount = 4;
+QString appealText(int index);
+QString familyText();
+
+} // namespace velmoor::promo
