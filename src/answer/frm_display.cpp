@@ -14,6 +14,7 @@ namespace velmoor {
 FrmDisplay::FrmDisplay(Services &services) : m_ui(std::make_unique<Ui::FrmDisplay>()), m_help(services.opener)
 {
     m_ui->setupUi(this);
+    resolveSheetColours(*this);
     setWindowTitle(kWindowCaption);
     setFont(formFont());
     setWindowIcon(applicationIcon());
@@ -36,8 +37,8 @@ FrmDisplay::~FrmDisplay() = default;
 void FrmDisplay::presentAnswer(qint16 answer)
 {
     const bool yes = answer == kYes;
-    m_ui->picResult->setStyleSheet(yes ? QStringLiteral("background: rgb(255, 255, 255);")
-                                       : QStringLiteral("background: rgb(0, 0, 0);"));
+    m_ui->picResult->setStyleSheet(
+        QStringLiteral("background: %1;").arg(look::css(yes ? look::kWhite : look::kBlack)));
     m_ui->lblAnswer->setText(yes ? QStringLiteral("Yes") : QStringLiteral("No"));
     m_ui->picResult->setAccessibleName(yes ? QStringLiteral("Yes: white square")
                                            : QStringLiteral("No: black square"));

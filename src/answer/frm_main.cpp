@@ -155,7 +155,7 @@ void FrmMain::setWaitPanelVisible(bool visible)
         m_ui->picMessage->setStyleSheet(
             dots.join(QStringLiteral(", "))
             + QStringLiteral(" { background: %1; border: 1px solid %2; border-radius: 4px; }")
-                  .arg(look::kYellow.name(), look::kCream.name()));
+                  .arg(look::css(look::kYellow), look::css(look::kCream)));
     }
     m_ui->picMessage->setVisible(visible);
 }

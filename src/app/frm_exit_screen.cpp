@@ -16,6 +16,7 @@ FrmExitScreen::FrmExitScreen(Services &services, WindowRegistry &registry)
     : m_ui(std::make_unique<Ui::FrmExitScreen>()), m_services(services), m_registry(registry)
 {
     m_ui->setupUi(this);
+    resolveSheetColours(*this);
     setFont(formFont());
     fixClientSize(*this, {741, 315});
     m_ui->Check1->setText(QStringLiteral("Visit ") + forumAddress() + QStringLiteral(" now"));

@@ -112,6 +112,24 @@ void fixClientSize(QWidget &window, QSize client)
     new FrameCentring(window, g_frameMargins);
 }
 
+QString look::css(const QColor &colour)
+{
+    return QStringLiteral("rgb(%1, %2, %3)").arg(colour.red()).arg(colour.green()).arg(colour.blue());
+}
+
+void resolveSheetColours(QWidget &window)
+{
+    using namespace look;
+    static const std::pair<const char *, const QColor &> named[] = {
+        {"violet", kViolet},      {"navy", kNavy},        {"cream", kCream}, {"cyan", kCyan},
+        {"yellow", kYellow},      {"white", kWhite},      {"black", kBlack}, {"blue", kBlue},
+        {"pale-cyan", kPaleCyan}, {"midnight", kMidnight}};
+    QString sheet = window.styleSheet();
+    for (const auto &[name, colour] : named)
+        sheet.replace(u'$' + QLatin1StringView(name), css(colour));
+    window.setStyleSheet(sheet);
+}
+
 QString withoutMnemonic(const QString &caption)
 {
     QString shown;

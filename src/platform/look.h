@@ -23,7 +23,19 @@ inline const QColor kYellow{255, 255, 0};       // the question's link, the dots
 inline const QColor kSilver{192, 192, 192};     // the graphical buttons' face...
 inline const QColor kSilverEdge{224, 224, 224}; // ...their raised edge...
 inline const QColor kShadow{128, 128, 128};     // ...and the shadow of one held down
+inline const QColor kWhite{255, 255, 255};
+inline const QColor kBlack{0, 0, 0};
+inline const QColor kPaleCyan{128, 255, 255}; // the answer, the about window's caption
+inline const QColor kBlue{0, 0, 192};         // the exit screen's forum box
+inline const QColor kMidnight{0, 0, 128};     // the exit screen's frames
+
+// A colour as style sheets write it.
+QString css(const QColor &colour);
 } // namespace look
+
+// A window's style sheet names its colours ("$violet", "$pale-cyan": the colours above,
+// in lower case and with hyphens); this puts the colours in, once the window is built.
+void resolveSheetColours(QWidget &window);
 
 // Maps the faces the windows were designed with onto installed, metric-close ones.
 void installFontSubstitutes();

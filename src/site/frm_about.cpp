@@ -13,6 +13,7 @@ FrmAbout::FrmAbout(const ModHelp &help, QWidget *opener)
     : QDialog(opener), m_ui(std::make_unique<Ui::FrmAbout>())
 {
     m_ui->setupUi(this);
+    resolveSheetColours(*this);
     setWindowTitle(kWindowCaption);
     m_ui->Label2->setText(kWindowCaption);
     // A utility window: it keeps out of the task bar.
