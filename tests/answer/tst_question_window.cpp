@@ -148,15 +148,17 @@ private slots:
         p.pause.during = [&](int call) {
             QVERIFY(!main->Timer1.isActive() && !main->Timer2.isActive());
             QVERIFY(main->ui().picMessage->isVisible());
-            for (int dot = 1; dot <= 4; ++dot)
-                QCOMPARE(main->ui()
-                             .picMessage->findChild<QWidget *>(QStringLiteral("shp%1").arg(dot))
-                             ->isVisible(),
-                         dot <= call);
+            for (int dot = 1; dot <= kDotCount; ++dot) {
+                auto *shown = main->ui().picMessage->findChild<QWidget *>(QStringLiteral("shp%1").arg(dot));
+                QCOMPARE(shown->isVisible(), dot <= call);
+                // Every dot styled: yellow, whatever their number.
+                if (dot == call)
+                    QCOMPARE(centreColour(shown), QColor(255, 255, 0));
+            }
             QVERIFY(!program->forms.isLoaded(FormId::Display));
         };
         ask(QStringLiteral("Will it rain?"));
-        QCOMPARE(p.pause.calls, 4);
+        QCOMPARE(p.pause.calls, kDotCount);
         QTRY_COMPARE(visibleWindows(), QStringList{"frmDisplay"});
         QCOMPARE(display()->ui().lblAnswer->text(), word);
         QCOMPARE(centreColour(display()->ui().picResult), colour);

@@ -194,9 +194,10 @@ class Program:
 
     def message_box(self, timeout=10):
         """The message box of this copy: (its accessible, the texts it shows)."""
-        return wait_for(self._box, timeout, message="no message box")
+        return wait_for(self.current_box, timeout, message="no message box")
 
-    def _box(self):
+    def current_box(self):
+        """The message box this copy shows now, as message_box() gives it; None if none."""
         try:
             return self._read_box()
         except Exception:  # noqa: BLE001 - a box going away while it is read

@@ -45,7 +45,7 @@ def main(binary, out):
             box, _ = program.message_box()
             shoot(box, name)
             d.click(d.find(box, "push button"))
-            wait_for(lambda: program._box() is None, 5)
+            wait_for(lambda: program.current_box() is None, 5)
 
         program = d.start()
         main_window = program.window_containing("push button", "Get My Answer")

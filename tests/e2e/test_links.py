@@ -48,7 +48,7 @@ class Links(DesktopCase):
         d.key("alt+h", "a")
         about = program.window_containing("link", "Click here for more details")
         d.click(d.find(main, "push button", "Get My Answer"))
-        self.assertIsNone(program._box())  # the question window takes no input meanwhile
+        self.assertIsNone(program.current_box())  # the question window takes no input meanwhile
         self.expect(lambda: d.click(d.find(about, "link", "Click here for more details")), "fully-branded")
         self.expect(lambda: d.click(self.link(about, "Visit us at")), "home-page")
         d.key("Return")

@@ -46,7 +46,7 @@ class QuestionAndAnswer(DesktopCase):
             self.dismiss(box)
         else:
             d.key("Return")
-        wait_for(lambda: program._box() is None, 5)
+        wait_for(lambda: program.current_box() is None, 5)
 
         # A question: the dots, then the answer about four seconds later.
         question = d.find(main, "text")

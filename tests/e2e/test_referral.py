@@ -20,7 +20,7 @@ class Referral(DesktopCase):
         box, texts = program.message_box()
         self.assertEqual(texts, [message])
         self.dismiss(box)
-        wait_for(lambda: program._box() is None, 5)
+        wait_for(lambda: program.current_box() is None, 5)
 
     def replace_text(self, field, text):
         d = self.desktop
@@ -109,11 +109,11 @@ class Referral(DesktopCase):
         self.assertTrue(texts[0].startswith("This referral is too long to send"), texts)
         self.assertIn("at most 32000 characters", texts[0])
         self.dismiss(box)
-        wait_for(lambda: program._box() is None, 5)
+        wait_for(lambda: program.current_box() is None, 5)
         d.paste(name, "N" * (fits + 1))
         self.press(screen, "Refer A Friend Now")
         self.dismiss(program.message_box()[0])
-        wait_for(lambda: program._box() is None, 5)
+        wait_for(lambda: program.current_box() is None, 5)
 
         d.paste(name, "N" * fits)
         self.press(screen, "Refer A Friend Now")

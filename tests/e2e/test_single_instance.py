@@ -57,7 +57,7 @@ class SingleInstance(DesktopCase):
         def settled():
             mains = [p for p in copies if p.running() and any(
                 name == CAPTION for role, name in p.showing_windows())]
-            boxes = [p for p in copies if p.running() and p._box()]
+            boxes = [p for p in copies if p.running() and p.current_box()]
             return (mains, boxes) if len(mains) + len(boxes) == 3 else None
         mains, boxes = wait_for(settled, 15)
         self.assertEqual(len(mains), 1)

@@ -32,7 +32,7 @@ class UpdateReminder(DesktopCase):
 
         next_day = d.start(days_later=16)
         next_day.window_containing("push button", "Get My Answer")
-        self.assertIsNone(next_day._box())
+        self.assertIsNone(next_day.current_box())
         self.assertEqual(self.stored(), rewritten)
         self.assertEqual(d.site.pages(), ["download-web-page"])
 
