@@ -11,9 +11,11 @@ qint16 coBrandDraw(float r)
 
 std::optional<promo::Offer> offerInFront(qint16 draw)
 {
-    if (draw == 7)
+    if (draw < 1 || draw > 6)
         return std::nullopt;
-    return draw % 2 == 1 ? promo::Offer::CoBrand : promo::Offer::FullBrand;
+    // The offers in turn: 1, 3, 5 the first, 2, 4, 6 the second (with more offers, each in turn).
+    const auto &offers = promo::offers();
+    return offers[std::size_t(draw - 1) % offers.size()].offer;
 }
 
 int appealIndex(float r)
