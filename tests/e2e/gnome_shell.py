@@ -166,14 +166,19 @@ class GnomeShellDesktop(Desktop):
         env = dict(self.env, GDK_BACKEND="wayland")
         other = self._spawn(["zenity", "--info", "--title", "another-program", "--text", "another program",
                              "--width", "900", "--height", "700"], env=env)
-        wid = wait_for(lambda: self.windows_of(other.pid, name="^another-program$"), 20)
-        return other, wid[0]
+        wid = wait_for(lambda: self.windows_of(other.pid, name="^another-program$"), 20)[0]
+        # The shell gives a new window the focus once it has drawn it: wait for that, or it
+        # could take the focus from a window activated after this returns.
+        wait_for(lambda: self.active_window() == wid, 10, message="the other program never got the focus")
+        return other, wid
 
     def activate(self, window_id):
         """Clicks the window's title bar, as a person would; when another window covers it
         there, asks the shell to activate it, as the task bar would."""
         windows = self.windows()
-        index = next(i for i, w in enumerate(windows) if w["id"] == window_id)
+        index = next((i for i, w in enumerate(windows) if w["id"] == window_id), None)
+        if index is None:
+            raise AssertionError("window %s is gone: %s" % (window_id, windows))
         x, y, w, h = windows[index]["frame"]
         spot = (x + w // 2, y + 10)
         if any(o["frame"][0] <= spot[0] < o["frame"][0] + o["frame"][2]
