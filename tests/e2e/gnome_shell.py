@@ -202,8 +202,18 @@ class GnomeShellDesktop(Desktop):
             top = top.get_parent()
         _, _, inner_w, inner_h = super().extents(top)
         pid = top.get_process_id()
-        frame = next(o["frame"] for o in reversed(self.windows())
-                     if o["pid"] == pid and o["title"] == top.get_name() and o["frame"][2] >= inner_w)
+
+        def frame():
+            return next((o["frame"] for o in reversed(self.windows())
+                         if o["pid"] == pid and o["title"] == top.get_name() and o["frame"][2] >= inner_w), None)
+        # A window the shell has just shown may still be placed: the frame once it stays put.
+        seen = [frame()]
+
+        def still():
+            time.sleep(0.05)
+            seen.append(frame())
+            return seen[-1] is not None and seen[-1] == seen[-2] and seen[-1]
+        frame = wait_for(still, 2)
         edge = (frame[2] - inner_w) // 2
         return frame[0] + edge + x, frame[1] + frame[3] - edge - inner_h + y, w, h
 
@@ -220,8 +230,10 @@ class GnomeShellDesktop(Desktop):
             return all(counts.get(p.pid, 0) >= len(p.showing_windows()) for p in self.programs if p.running())
         try:
             wait_for(shown, 2)
+            # Between one window going and the next taking the focus, input goes nowhere.
+            wait_for(lambda: self.active_window() is not None, 1)
         except AssertionError:
-            pass  # a window the shell keeps hidden: the test that cares will say so
+            pass  # a window the shell keeps hidden or unfocused: the test that cares will say so
 
     def _input(self, script):
         self.settle()

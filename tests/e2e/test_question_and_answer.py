@@ -15,7 +15,8 @@ class QuestionAndAnswer(DesktopCase):
         x, y, w, h = d.extents(main)
         self.assertEqual(w, 518)
         self.assertGreaterEqual(h, 355)
-        self.assertEqual(d.pixel(x + 5, y + h - 70), (90, 35, 220))  # the violet panel
+        violet = (90, 35, 220)  # the panel, once the window is painted
+        self.assertEqual(wait_for(lambda: d.pixel(x + 5, y + h - 70) == violet and violet, 5), violet)
         if not NATIVE_WAYLAND:  # where the compositor places every window
             # The whole window, title bar and edges included, centred on the screen.
             fx, fy, fw, fh = d.frame(program.main_window_shown()[0])
