@@ -72,8 +72,8 @@ void FrmMain::paint()
     QPalette desktop = QApplication::palette();
     desktop.setResolveMask(~QPalette::ResolveMask(0));
     ui.txtQuestion->verticalScrollBar()->setPalette(desktop);
-    setBackground(*ui.picWhite, Qt::white);
-    setBackground(*ui.picBlack, Qt::black);
+    setBackground(*ui.picWhite, kWhite);
+    setBackground(*ui.picBlack, kBlack);
     for (ClickLabel *link : {ui.Label61, ui.Label2, ui.lblFullBrand, ui.lblCobrand})
         link->setFont(boldFormFont(8.25, true));
     ui.Label1->setFont(boldFormFont(8.25));

@@ -22,12 +22,12 @@ void BevelButton::paintEvent(QPaintEvent *)
     if (isDown()) {
         // Pushed in: a black frame, a shadow along the top and left inside it, and the
         // caption a pixel down and to the right.
-        painter.fillRect(box, Qt::black);
+        painter.fillRect(box, look::kBlack);
         painter.fillRect(box.adjusted(1, 1, -1, -1), shadow);
         painter.fillRect(box.adjusted(kEdge, kEdge, -1, -1), face);
         inside.translate(1, 1);
     } else if (hasFocus()) {
-        painter.fillRect(box, Qt::black);
+        painter.fillRect(box, look::kBlack);
         painter.fillRect(inside, face);
     } else {
         painter.fillRect(box, face);
