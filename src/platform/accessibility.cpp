@@ -6,6 +6,7 @@
 #include <QAccessibleWidget>
 #include <QLabel>
 #include <QVariant>
+#include <QWindow>
 
 namespace velmoor {
 
@@ -71,6 +72,89 @@ void mark(QWidget &widget, QAccessible::Role role)
     }
 }
 
+// A window that is not on the screen says nothing: what its load fills in, what hiding it
+// takes away and what it does while hidden reach no one, so that a screen reader is not
+// flooded with news of windows nobody sees (and drops what matters, the answer among it).
+// The tree's shape, the focus, activation and a window's own showing and hiding still go
+// through; once the window is on the screen its announcements are made.
+bool onScreen(const QWidget &widget)
+{
+    const QWidget *window = widget.window();
+    const QWindow *handle = window->windowHandle();
+    return window->isVisible() && handle && handle->isExposed();
+}
+
+bool alwaysHeard(const QAccessibleEvent &event, const QWidget &widget)
+{
+    switch (event.type()) {
+    case QAccessible::ObjectCreated:
+    case QAccessible::ObjectDestroyed:
+    case QAccessible::ObjectReorder:
+    case QAccessible::ParentChanged:
+    case QAccessible::Focus:
+        return true;
+    case QAccessible::ObjectShow:
+    case QAccessible::ObjectHide:
+        return widget.isWindow();
+    case QAccessible::StateChanged: {
+        const QAccessible::State changed = static_cast<const QAccessibleStateChangeEvent &>(event).changedStates();
+        return changed.active || changed.focused;
+    }
+    default:
+        return false;
+    }
+}
+
+// Makes the announcements of a window that has just come on the screen (their showing was
+// not heard while it was on its way).
+class ArrivalWatch : public QObject {
+public:
+    static void watch(QWidget &window)
+    {
+        static ArrivalWatch instance;
+        if (QWindow *handle = window.windowHandle())
+            handle->installEventFilter(&instance); // once per window, however often it shows
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::Expose)
+            return false;
+        const auto *handle = static_cast<QWindow *>(watched);
+        QWidget *window = QWidget::find(handle->winId());
+        // Qt marks the window mapped after this filter: unmapped means it has just arrived.
+        if (!window || !handle->isExposed() || window->testAttribute(Qt::WA_Mapped))
+            return false;
+        for (QWidget *widget : window->findChildren<QWidget *>())
+            if (widget->isVisible() && widget->property(kRoleProperty).toInt() == QAccessible::Notification) {
+                QAccessibleEvent shown(widget, QAccessible::ObjectShow);
+                QAccessible::updateAccessibility(&shown);
+            }
+        return false;
+    }
+};
+
+QAccessible::UpdateHandler g_platformHandler = nullptr;
+
+void sayIfOnScreen(QAccessibleEvent *event)
+{
+    QObject *object = event->object();
+    if (!object && event->accessibleInterface())
+        object = event->accessibleInterface()->object();
+    if (object && object->isWidgetType()) {
+        auto &widget = *static_cast<QWidget *>(object);
+        if (!alwaysHeard(*event, widget) && !onScreen(widget))
+            return;
+        if (event->type() == QAccessible::ObjectShow && widget.isWindow())
+            ArrivalWatch::watch(widget);
+    }
+    // Handed on as Qt would have without this handler.
+    QAccessible::installUpdateHandler(g_platformHandler);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(sayIfOnScreen);
+}
+
 } // namespace
 
 void markAsLink(QWidget &widget, const QString &page)
@@ -93,8 +177,10 @@ void markAsWindow(QWidget &widget)
 void installAccessibleRoles()
 {
     static bool installed = false;
-    if (!installed)
+    if (!installed) {
         QAccessible::installFactory(markedInterface);
+        g_platformHandler = QAccessible::installUpdateHandler(sayIfOnScreen);
+    }
     installed = true;
 }
 

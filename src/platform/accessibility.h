@@ -16,7 +16,8 @@ void markAsAnnouncement(QWidget &widget, const QString &spoken);
 // A top-level widget that is a window of its own, named by its title.
 void markAsWindow(QWidget &widget);
 
-// Makes the marks count: called once, before the first window is created.
+// Makes the marks count, and keeps windows that are not on the screen quiet: called once,
+// before the first window is created.
 void installAccessibleRoles();
 
 } // namespace velmoor

@@ -124,7 +124,7 @@ void resolveSheetColours(QWidget &window)
         {"violet", kViolet},      {"navy", kNavy},        {"cream", kCream}, {"cyan", kCyan},
         {"yellow", kYellow},      {"white", kWhite},      {"black", kBlack}, {"blue", kBlue},
         {"pale-cyan", kPaleCyan}, {"midnight", kMidnight}};
-    QString sheet = window.styleSheet();
+    QString sheet = window.property("sheet").toString();
     for (const auto &[name, colour] : named)
         sheet.replace(u'$' + QLatin1StringView(name), css(colour));
     window.setStyleSheet(sheet);

@@ -33,8 +33,10 @@ inline const QColor kMidnight{0, 0, 128};     // the exit screen's frames
 QString css(const QColor &colour);
 } // namespace look
 
-// A window's style sheet names its colours ("$violet", "$pale-cyan": the colours above,
-// in lower case and with hyphens); this puts the colours in, once the window is built.
+// A window's style sheet comes from its .ui as the property "sheet" and names its colours
+// ("$violet", "$pale-cyan": the colours above, in lower case and with hyphens). This puts
+// the colours in and sets the result as the window's style sheet: Qt parses it once, and
+// never sees a name it could not read.
 void resolveSheetColours(QWidget &window);
 
 // Maps the faces the windows were designed with onto installed, metric-close ones.
