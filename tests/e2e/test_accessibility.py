@@ -12,6 +12,29 @@ from pixels import region, strong_changes
 ACTIONABLE = {"push button", "link", "check box", "text", "menu item", "menu", "radio button"}
 
 
+class Heard:
+    """What an accessibility listener heard of the program."""
+
+    def __init__(self, events, lock):
+        self.events, self.lock = events, lock
+
+    def names(self):
+        """The announcements (notifications and alerts shown), in order."""
+        with self.lock:
+            return [name for kind, detail, role, name in self.events
+                    if kind == "object:state-changed:showing" and detail == 1 and role in ("notification", "alert")]
+
+    def before_the_answer(self, nth):
+        """How many events came between the wait's end and the nth answer's announcement."""
+        with self.lock:
+            answers = [i for i, (kind, detail, role, name) in enumerate(self.events)
+                       if detail == 1 and role == "notification" and name.startswith("Answer Is ")]
+            answer = answers[nth - 1]
+            wait_ends = [i for i, (kind, detail, role, name) in enumerate(self.events[:answer])
+                         if detail == 0 and role == "notification" and name == "Please Wait"]
+            return answer - wait_ends[-1] - 1
+
+
 class Accessibility(DesktopCase):
     def controls(self, window):
         d = self.desktop
@@ -32,19 +55,22 @@ class Accessibility(DesktopCase):
 
     def test_every_control_is_named_and_the_answer_is_announced(self):
         d = self.desktop
-        heard = []
+        events = []  # (type, detail, role, name): role and name read for showing only
         lock = threading.Lock()
 
-        def on_showing(event):
-            try:
-                role = event.source.get_role_name()
-                if event.detail1 == 1 and role in ("notification", "alert"):
-                    with lock:
-                        heard.append(event.source.get_name())
-            except Exception:  # noqa: BLE001 - an object gone before it was read
-                pass
-        listener = d.Atspi.EventListener.new(on_showing)
-        listener.register("object:state-changed:showing")  # delivered while pump() runs
+        def on_event(event):
+            entry = (event.type, event.detail1, None, None)
+            if event.type == "object:state-changed:showing":
+                try:
+                    entry = (event.type, event.detail1, event.source.get_role_name(), event.source.get_name())
+                except Exception:  # noqa: BLE001 - an object gone before it was read
+                    pass
+            with lock:
+                events.append(entry)
+        listener = d.Atspi.EventListener.new(on_event)
+        for kind in ("object:", "window:"):
+            listener.register(kind)  # delivered while pump() runs
+        heard = Heard(events, lock)
 
         program, main = self.start_main()
         names = self.check_names(main, "question window")
@@ -60,14 +86,19 @@ class Accessibility(DesktopCase):
             result = program.window_containing("label", "Answer Is", timeout=15)
             if asked == 1:
                 self.check_names(result, "result window")
-            wait_for(lambda: self.pump(heard, lock) >= asked, 5, message="no answer announced: %s" % heard)
+            wait_for(lambda: self.pump(heard) >= asked, 5, message="no answer announced: %s" % heard.names())
+            # A screen reader drops what is not focused when news floods in: nothing a window
+            # off the screen does may bury the answer (the exit screen is loaded and hidden
+            # at the first answer).
+            self.assertLess(heard.before_the_answer(asked), 30, "the answer comes buried")
             d.key("alt+b")
             main = program.window_containing("push button", "Get My Answer")
-            if {"Answer Is Yes", "Answer Is No"} <= set(heard):
+            if {"Answer Is Yes", "Answer Is No"} <= set(heard.names()):
                 break
-        self.assertIn("Please Wait", heard)
-        self.assertTrue({"Answer Is Yes", "Answer Is No"} <= set(heard), heard)
-        listener.deregister("object:state-changed:showing")
+        self.assertIn("Please Wait", heard.names())
+        self.assertTrue({"Answer Is Yes", "Answer Is No"} <= set(heard.names()), heard.names())
+        for kind in ("object:", "window:"):
+            listener.deregister(kind)
 
         d.key("alt+h", "a")
         about = program.window_containing("link", "Click here for more details")
@@ -86,14 +117,13 @@ class Accessibility(DesktopCase):
         forum = next(a for a in self.controls(screen) if a.get_name().startswith("Visit "))
         self.assertEqual(forum.get_role_name(), "link")
 
-    def pump(self, heard, lock):
+    def pump(self, heard):
         """Lets the accessibility events queued so far arrive; how many answers were heard."""
         from gi.repository import GLib
         context = GLib.MainContext.default()
         while context.pending():
             context.iteration(False)
-        with lock:
-            return len([h for h in heard if h.startswith("Answer Is ")])
+        return len([h for h in heard.names() if h.startswith("Answer Is ")])
 
     def test_keyboard_alone(self):
         d = self.desktop
