@@ -9,6 +9,7 @@ set -euo pipefail
 linux=(
   # build
   g++ cmake ninja-build make qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+  pkg-config libxcb1-dev
   # the icon is drawn once as SVG; its PNG sizes are rendered when building
   librsvg2-bin
   # the windows ask for Verdana; DejaVu Sans is the metric-close face we map it to

@@ -3,6 +3,7 @@
 #include "app/window_registry.h"
 #include "platform/accessibility.h"
 #include "platform/desktop_services.h"
+#include "platform/display.h"
 #include "platform/instance_lock.h"
 #include "platform/look.h"
 #include "platform/qt_platform.h"
@@ -56,23 +57,21 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
 }
 
 #ifndef Q_OS_WIN
-// Where both are there, as on GNOME and Plasma, the program runs as an X11 client
-// through Xwayland: there the window manager keeps the exit screen above other programs
-// without giving it the focus, and a message box stays in front of its owner, which a
-// Wayland client of Qt 6.4 cannot ask for. Without a reachable X server Qt goes on to
-// Wayland. The user's own QT_QPA_PLATFORM wins, and the choice is an argument to Qt
-// rather than an environment variable, so the browser started from here does not
-// inherit it. Returns false when there is no display at all.
+// The display, when the program chooses it (the user's own QT_QPA_PLATFORM always wins): an
+// argument to Qt rather than an environment variable, so that the browser started from here
+// does not inherit it. Returns false, having said why, when there is none to show on.
 bool choosePlatform(QList<const char *> &qtArguments)
 {
     if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         return true;
-    const bool x11 = !qEnvironmentVariableIsEmpty("DISPLAY");
-    if (!x11 && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+    QString why;
+    static std::optional<QByteArray> platforms; // Qt keeps the arguments for the whole run
+    platforms = velmoor::reachablePlatforms(why);
+    if (!platforms) {
+        std::fprintf(stderr, "velmoor: %s.\n", qPrintable(why));
         return false;
-    if (x11)
-        qtArguments << "-platform"
-                    << "xcb;wayland";
+    }
+    qtArguments << "-platform" << platforms->constData();
     return true;
 }
 #endif
@@ -89,12 +88,8 @@ int main(int argc, char *argv[])
     // count and the array for the application's lifetime.
     QList<const char *> qtArguments{argv[0]};
 #ifndef Q_OS_WIN
-    if (!choosePlatform(qtArguments)) {
-        std::fputs("velmoor: there is no display to show Velmoor on (neither DISPLAY nor WAYLAND_DISPLAY is "
-                   "set).\n",
-                   stderr);
+    if (!choosePlatform(qtArguments))
         return 1;
-    }
 #endif
     int qtArgc = static_cast<int>(qtArguments.size());
     qtArguments << nullptr;

@@ -16,7 +16,7 @@ import re
 import subprocess
 import time
 
-from harness import Desktop, read_line, wait_for
+from harness import Desktop, dead_display, read_line, wait_for
 
 USER = "velmoor-e2e"
 EXTENSION = "velmoor-e2e@velmoor.example"
@@ -35,8 +35,13 @@ JSON.stringify(global.display.sort_windows_by_stacking(
 
 
 class GnomeShellDesktop(Desktop):
-    def __init__(self, binary, launcher=(), screen=None):
+    def __init__(self, binary, launcher=(), screen=None, native_wayland=False):
         super().__init__(binary, launcher, "%dx%d" % SIZE)
+        self.native_wayland = native_wayland
+        if native_wayland:
+            # The program started as on a desktop whose X server has gone: it finds the
+            # compositor by itself.
+            self.env["DISPLAY"] = dead_display()
 
     # --- set-up -------------------------------------------------------------------------
     def _shell_user(self):
@@ -195,7 +200,7 @@ class GnomeShellDesktop(Desktop):
         place in its window plus the window's place, from the shell, within the title bar
         and edges that Qt draws around it (as thick at the sides as at the bottom)."""
         x, y, w, h = super().extents(acc)
-        if self.env.get("QT_QPA_PLATFORM") != "wayland":
+        if not self.native_wayland:
             return x, y, w, h
         top = acc
         while top.get_parent() is not None and top.get_parent().get_role_name() != "application":

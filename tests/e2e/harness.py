@@ -86,6 +86,41 @@ def wait_for(what, timeout=10.0, interval=0.05, message=None):
         time.sleep(interval)
 
 
+def isolate_network():
+    """Moves this process, and all it starts from now on, into a network of its own with
+    only loopback. The one-copy guard's name lives in the network namespace, so the copies a
+    test starts meet no copy of Velmoor running outside the test (the developer's own, another
+    test's), nor are met by one. Root makes the namespace itself; anyone else in a user
+    namespace of their own, mapped to themselves. Called once, before any thread starts."""
+    import ctypes
+    import fcntl
+    import socket
+    import struct
+    if getattr(isolate_network, "done", False):
+        return
+    clone_newnet, clone_newuser = 0x40000000, 0x10000000
+    libc = ctypes.CDLL(None, use_errno=True)
+    uid, gid = os.getuid(), os.getgid()
+    if libc.unshare(clone_newnet if uid == 0 else clone_newnet | clone_newuser) != 0:
+        raise OSError(ctypes.get_errno(), "cannot make a network namespace for the test")
+    if uid != 0:
+        for name, text in (("setgroups", "deny"), ("uid_map", "%d %d 1" % (uid, uid)),
+                           ("gid_map", "%d %d 1" % (gid, gid))):
+            with open("/proc/self/" + name, "w") as f:
+                f.write(text)
+    # Loopback up, for the stand-in site: SIOCGIFFLAGS, then SIOCSIFFLAGS with IFF_UP.
+    with socket.socket(socket.AF_INET, socket.SOCK_DGRAM) as s:
+        request = struct.pack("16sH22x", b"lo", 0)
+        flags = struct.unpack("16sH22x", fcntl.ioctl(s, 0x8913, request))[1]
+        fcntl.ioctl(s, 0x8914, struct.pack("16sH22x", b"lo", flags | 0x1))
+    isolate_network.done = True
+
+
+def dead_display():
+    """An X display no server answers at."""
+    return next(":%d" % n for n in range(90, 1000) if not os.path.exists("/tmp/.X11-unix/X%d" % n))
+
+
 def read_line(fd, who):
     """The first line a starting server writes to the pipe `fd` (then closed)."""
     line = b""
@@ -129,14 +164,21 @@ class FolderWatch:
 class Program:
     """One started copy of velmoor."""
 
-    def __init__(self, desktop, process):
+    def __init__(self, desktop, process, expected_output=()):
         self.desktop = desktop
         self.process = process
         self.pid = process.pid
+        # What this copy may say on its standard output and error: a run says nothing
+        # unless a scenario provokes it (these texts, each part of a line).
+        self.expected_output = list(expected_output)
 
     def output(self):
         with open(self.log_path, encoding="utf-8", errors="replace") as f:
             return f.read()
+
+    def unexpected_output(self):
+        return [line for line in self.output().splitlines()
+                if not any(expected in line for expected in self.expected_output)]
 
     def running(self):
         return self.process.poll() is None
@@ -243,6 +285,7 @@ class Program:
 class Desktop:
     def __init__(self, binary, launcher=(), screen="1280x1024x24"):
         """`launcher` runs the binary (["wine"] for the Windows build)."""
+        isolate_network()
         self.screen = screen
         self.binary = os.path.abspath(binary)
         self.launcher = list(launcher)
@@ -402,9 +445,10 @@ class Desktop:
             shutil.rmtree(self.tmp, ignore_errors=True)
 
     # --- the program ------------------------------------------------------------------
-    def start(self, days_later=0, env=None, user=None, binary=None, arguments=()):
+    def start(self, days_later=0, env=None, user=None, binary=None, arguments=(), expected_output=()):
         """Starts a copy; days_later moves its wall clock (timers keep real time); `env`
-        adds to or (with None values) removes from its environment."""
+        adds to or (with None values) removes from its environment; `expected_output`: what
+        it may say (parts of lines), the scenario having provoked it."""
         self.check_alive()
         run_env = dict(self.env)
         if days_later:
@@ -417,12 +461,14 @@ class Desktop:
                 run_env.pop(key, None)
             else:
                 run_env[key] = value
+        if "XDG_RUNTIME_DIR" not in run_env:  # Qt says where it puts one instead
+            expected_output = [*expected_output, "QStandardPaths: XDG_RUNTIME_DIR not set"]
         log_path = os.path.join(self.tmp, "velmoor-%d.log" % len(self.programs))
         with open(log_path, "wb") as log:
             as_user = {"user": user, "group": user, "extra_groups": []} if user is not None else {}
             process = subprocess.Popen([*self.launcher, binary or self.binary, *arguments], env=run_env,
                                        stdin=subprocess.DEVNULL, stdout=log, stderr=log, **as_user)
-        program = Program(self, process)
+        program = Program(self, process, expected_output)
         program.log_path = log_path
         self.programs.append(program)
         return program

@@ -175,7 +175,8 @@ class CrashRecovery(DesktopCase):
                 user=other, stdin=subprocess.PIPE, stdout=subprocess.PIPE)
             try:
                 squatter.stdout.readline()
-                mine, seconds = self.time_to_window(env=no_runtime)
+                mine, seconds = self.time_to_window(env=no_runtime,
+                                                    expected_output=["cannot make sure that only one copy runs"])
                 self.assertLess(seconds, 1.0)
                 self.assertIn("cannot make sure that only one copy runs", mine.output())
             finally:

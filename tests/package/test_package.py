@@ -22,7 +22,7 @@ subprocess.run(["dpkg-deb", "-x", DEB, ROOT], check=True)
 PROGRAM = os.path.join(ROOT, "usr", "bin", "velmoor")
 os.environ["VELMOOR_BINARY"] = PROGRAM
 sys.path.insert(0, os.path.join(TOP, "tests", "e2e"))
-from harness import CAPTION, Desktop, wait_for  # noqa: E402
+from harness import CAPTION, Desktop, dead_display, wait_for  # noqa: E402
 
 
 def field(name):
@@ -102,6 +102,16 @@ class Package(unittest.TestCase):
             self.assertNotIn("Reinstalling", started.stderr)
             if arguments:
                 self.assertIn("ignoring '%s" % arguments[0], started.stderr)
+        # A display named but gone (a stale DISPLAY over ssh, a session that ended): one line
+        # naming it, status 1.
+        dead = {"DISPLAY": dead_display(), "WAYLAND_DISPLAY": "wayland-nobody-listens"}
+        for named in (["DISPLAY"], ["WAYLAND_DISPLAY"], ["DISPLAY", "WAYLAND_DISPLAY"]):
+            started = subprocess.run([PROGRAM], env=dict(no_display, **{k: dead[k] for k in named}),
+                                     capture_output=True, text=True, timeout=20)
+            self.assertEqual((started.returncode, started.stderr.count("\n")), (1, 1), started.stderr)
+            self.assertIn("cannot reach the display", started.stderr)
+            for variable in named:
+                self.assertIn("'%s'" % dead[variable], started.stderr)
 
     def test_the_installed_program_shows_its_window_whatever_it_is_given(self):
         desktop = Desktop(PROGRAM)
