@@ -7,6 +7,8 @@
 
 #include <QPointer>
 
+#include <algorithm>
+
 namespace velmoor {
 
 FrmAbout::FrmAbout(const ModHelp &help, QWidget *opener)
@@ -16,8 +18,10 @@ FrmAbout::FrmAbout(const ModHelp &help, QWidget *opener)
     resolveSheetColours(*this);
     setWindowTitle(kWindowCaption);
     m_ui->Label2->setText(kWindowCaption);
-    // A utility window: it keeps out of the task bar.
-    setWindowFlags(Qt::Tool | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+    // A dialog owned by its opener, which keeps it out of the task bar on Windows (a tool
+    // window would, too, but Windows shows one without activating it: the keys would stay
+    // with the window behind).
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                    | Qt::WindowCloseButtonHint);
     setWindowModality(Qt::ApplicationModal);
     setFont(formFont());
@@ -29,6 +33,13 @@ FrmAbout::FrmAbout(const ModHelp &help, QWidget *opener)
     m_ui->lblHomePage->setText(homePageInvitation());
     for (QLabel *label : std::initializer_list<QLabel *>{m_ui->Label2, m_ui->lblCobrand, m_ui->lblHomePage})
         label->adjustSize();
+    // Where the face that stands in for Verdana runs wider (Wine's), the description needs a
+    // fifth line: it grows down into the gap above the links rather than lose its first and
+    // last lines.
+    QLabel &description = *m_ui->Label1;
+    const int needed = description.heightForWidth(description.width());
+    if (needed > description.height())
+        description.resize(description.width(), std::min(needed, m_ui->lblHomePage->y() - description.y()));
 
     connect(m_ui->cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_ui->lblCobrand, &ClickLabel::clicked, this, [&help] { help.OpenFullyBrandedPage(); });
