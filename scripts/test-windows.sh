@@ -30,3 +30,7 @@ if [[ ${1:-} != --screenshots ]]; then
   xvfb-run -a -s "-nolisten tcp" ctest --preset windows # the text-fit test needs a display
 fi
 /usr/bin/python3 -W ignore tests/windows/test_windows.py "$version" "$@"
+if [[ ${1:-} != --screenshots ]]; then
+  # The window rules again in Wine's own desktop, where Wine manages the windows as Windows does.
+  /usr/bin/python3 -W ignore tests/windows/test_windows.py "$version" --own-desktop
+fi

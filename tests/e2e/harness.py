@@ -633,11 +633,14 @@ class Desktop:
                               text=True).stdout
         v = {k.strip(): val.strip() for k, _, val in (line.partition(":") for line in info.splitlines())}
         x, y, w, h = (int(v[k]) for k in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
+        left, right, top, bottom = self.frame_extents(window_id)
+        return x - left, y - top, w + left + right, h + top + bottom
+
+    def frame_extents(self, window_id):
+        """The window manager's frame around a window: left, right, top, bottom."""
         extents = subprocess.run(["xprop", "-id", str(window_id), "_NET_FRAME_EXTENTS"], env=self.env,
                                  capture_output=True, text=True).stdout
-        left, right, top, bottom = ([int(n) for n in extents.split("=")[1].split(",")] if "=" in extents
-                                    else (0, 0, 0, 0))
-        return x - left, y - top, w + left + right, h + top + bottom
+        return [int(n) for n in extents.split("=")[1].split(",")] if "=" in extents else [0, 0, 0, 0]
 
     def other_program(self):
         """Another program's window, large, behind ours: (its process, its window id)."""
