@@ -5,8 +5,14 @@ PREFIX ?= /usr/local
 CMAKE_FLAGS := -DVELMOOR_WERROR=$(WERROR)
 VERSION := $(shell sed -n 's/^project.Velmoor VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 WINDOWS_DIST := dist/velmoor-$(VERSION)-win64
+# Every date a build writes (the resources' file times, the package's and the zip's entries,
+# the installer) is the last commit's, so that two builds of one commit are the same to the
+# byte; without git, noon of the release date.
+RELEASE_DATE := $(shell sed -n 's/^set.VELMOOR_RELEASE_DATE "\([0-9-]*\)".*/\1/p' CMakeLists.txt)
+SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null || date -u -d "$(RELEASE_DATE) 12:00" +%s)
+export SOURCE_DATE_EPOCH
 
-.PHONY: all deps build release run install package test test-package test-asan bench screenshots \
+.PHONY: all deps build release run install package test test-package test-asan bench bench-windows screenshots \
         check windows installer test-windows screenshots-windows clean
 all: build
 
@@ -61,6 +67,17 @@ bench:
 	@cmake --build --preset bench
 	@/usr/bin/python3 -W ignore bench/run.py build/bench 20
 
+# velmoor.exe's start-up under Wine against a bare Qt window and a plain Win32 window, each
+# beside the same Qt libraries: writes bench/RESULTS-windows.md.
+bench-windows: windows
+	@bash scripts/install-deps.sh bench
+	@cmake --preset windows $(CMAKE_FLAGS) -DVELMOOR_BUILD_BENCH=ON \
+	  -DCMAKE_PREFIX_PATH="$$(bash scripts/build-qt-windows.sh --print)" >/dev/null
+	@cmake --build --preset windows --target bare_qt empty_win32
+	@rm -rf build/windows/bench-run && cp -r $(WINDOWS_DIST) build/windows/bench-run
+	@cp build/windows/bench/bare_qt.exe build/windows/bench/empty_win32.exe build/windows/bench-run/
+	@/usr/bin/python3 -W ignore bench/windows.py build/windows/bench-run 30
+
 screenshots: build
 	@VELMOOR_BINARY=build/dev/velmoor /usr/bin/python3 -W ignore tests/e2e/screenshots.py build/dev/velmoor docs/screenshots
 
@@ -81,7 +98,7 @@ windows:
 	@rm -rf $(WINDOWS_DIST) $(WINDOWS_DIST).zip
 	@cmake --install build/windows --prefix $(WINDOWS_DIST) >/dev/null
 	@x86_64-w64-mingw32-strip $(WINDOWS_DIST)/*.exe $(WINDOWS_DIST)/*.dll $(WINDOWS_DIST)/*/*.dll
-	@cd dist && zip -qr velmoor-$(VERSION)-win64.zip velmoor-$(VERSION)-win64
+	@bash scripts/zip-reproducibly.sh dist velmoor-$(VERSION)-win64
 	@ls $(WINDOWS_DIST).zip
 
 installer: windows

@@ -3,6 +3,8 @@
 # libraries and plugins and the MinGW runtime. `make windows` zips that folder and
 # `make installer` wraps it in an installer (installer/velmoor.nsi).
 set_target_properties(velmoor PROPERTIES WIN32_EXECUTABLE ON)
+# No link time in the program's header: the same source links to the same file.
+target_link_options(velmoor PRIVATE LINKER:--no-insert-timestamp)
 
 add_custom_command(OUTPUT ${generated}/velmoor.ico
   COMMAND icotool --create --output=${generated}/velmoor.ico

@@ -2,7 +2,8 @@
 libraries and both platform plugins, it unpacks to the freedesktop layout with valid
 desktop and metainfo files, and the unpacked program answers --version and --help on the
 terminal, says when there is no display, and shows its window on a virtual X server
-whatever arguments it is given."""
+whatever arguments it is given; the same tree built again in another folder gives the same
+package to the byte."""
 
 import glob
 import os
@@ -23,6 +24,25 @@ PROGRAM = os.path.join(ROOT, "usr", "bin", "velmoor")
 os.environ["VELMOOR_BINARY"] = PROGRAM
 sys.path.insert(0, os.path.join(TOP, "tests", "e2e"))
 from harness import CAPTION, Desktop, dead_display, wait_for  # noqa: E402
+
+
+def sha256(path):
+    import hashlib
+    with open(path, "rb") as f:
+        return hashlib.sha256(f.read()).hexdigest()
+
+
+def rebuilt_copy(target):
+    """The source tree copied to a new folder (nothing built carried over) and `make target`
+    run there, with the dates of this tree's build; the copy's folder."""
+    copy = os.path.join(tempfile.mkdtemp(prefix="velmoor-rebuild-"), "velmoor")
+    shutil.copytree(TOP, copy, symlinks=True, ignore=shutil.ignore_patterns("build", "dist", ".git"))
+    env = dict(os.environ)
+    if "SOURCE_DATE_EPOCH" not in env:  # run by hand: as make does
+        env["SOURCE_DATE_EPOCH"] = subprocess.run(["git", "log", "-1", "--format=%ct"], cwd=TOP, capture_output=True,
+                                                  text=True, check=True).stdout.strip()
+    subprocess.run(["make", "--no-print-directory", target], cwd=copy, env=env, check=True, stdout=subprocess.DEVNULL)
+    return copy
 
 
 def field(name):
@@ -112,6 +132,15 @@ class Package(unittest.TestCase):
             self.assertIn("cannot reach the display", started.stderr)
             for variable in named:
                 self.assertIn("'%s'" % dead[variable], started.stderr)
+
+    def test_the_same_tree_built_elsewhere_gives_the_same_package(self):
+        copy = rebuilt_copy("package")
+        try:
+            again = glob.glob(os.path.join(copy, "dist", "velmoor_*.deb"))
+            self.assertEqual(len(again), 1)
+            self.assertEqual(sha256(again[0]), sha256(DEB), "the package differs from the one built in %s" % TOP)
+        finally:
+            shutil.rmtree(os.path.dirname(copy), ignore_errors=True)
 
     def test_the_installed_program_shows_its_window_whatever_it_is_given(self):
         desktop = Desktop(PROGRAM)
