@@ -12,7 +12,7 @@ RELEASE_DATE := $(shell sed -n 's/^set.VELMOOR_RELEASE_DATE "\([0-9-]*\)".*/\1/p
 SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null || date -u -d "$(RELEASE_DATE) 12:00" +%s)
 export SOURCE_DATE_EPOCH
 
-.PHONY: all deps build release run install package test test-package test-asan bench bench-windows screenshots \
+.PHONY: all deps build program release run install package test test-package test-asan bench bench-windows screenshots \
         check windows installer test-windows screenshots-windows clean
 all: build
 
@@ -24,7 +24,7 @@ build: deps
 	@cmake --build --preset dev
 
 # The program alone, optimised: no tests, no benchmarks.
-release: deps
+program: deps
 	@cmake --preset release $(CMAKE_FLAGS) >/dev/null
 	@cmake --build --preset release
 
@@ -33,14 +33,14 @@ run:
 	  echo "make run: no display to show Velmoor on; run it from a desktop session, or on a virtual one: xvfb-run -a make run"; \
 	  exit 1; \
 	fi
-	@$(MAKE) --no-print-directory release
+	@$(MAKE) --no-print-directory program
 	@./build/release/velmoor
 
-install: release
+install: program
 	@cmake --build --preset release-all
 	@cmake --install build/release --prefix "$(PREFIX)"
 
-package: release
+package: program
 	@cmake --build --preset release-all
 	@cd build/release && cpack -G DEB >/dev/null
 	@ls dist/velmoor_*.deb
@@ -106,6 +106,13 @@ installer: windows
 	  -DICON="$(abspath build/windows/generated/velmoor.ico)" \
 	  -DOUTFILE="$(abspath dist/velmoor-$(VERSION)-setup.exe)" installer/velmoor.nsi
 	@ls dist/velmoor-$(VERSION)-setup.exe
+
+# A release: the .deb, the Windows zip and installer, and their checksums; anyone who builds
+# the same commit gets the same files (see "Releases" in the README).
+release: package installer
+	@cd dist && sha256sum velmoor_$(VERSION)_amd64.deb velmoor-$(VERSION)-win64.zip velmoor-$(VERSION)-setup.exe \
+	  > SHA256SUMS
+	@cat dist/SHA256SUMS
 
 test-windows: installer
 	@bash scripts/test-windows.sh $(VERSION)

@@ -116,6 +116,25 @@ def isolate_network():
     isolate_network.done = True
 
 
+def sha256(path):
+    import hashlib
+    with open(path, "rb") as f:
+        return hashlib.sha256(f.read()).hexdigest()
+
+
+def rebuilt_copy(top, target):
+    """The source tree copied to a new folder (nothing built carried over) and `make target`
+    run there, with the dates of this tree's build; the copy's folder."""
+    copy = os.path.join(tempfile.mkdtemp(prefix="velmoor-rebuild-"), "velmoor")
+    shutil.copytree(top, copy, symlinks=True, ignore=shutil.ignore_patterns("build", "dist", ".git"))
+    env = dict(os.environ)
+    if "SOURCE_DATE_EPOCH" not in env:  # run by hand: as make does
+        env["SOURCE_DATE_EPOCH"] = subprocess.run(["git", "log", "-1", "--format=%ct"], cwd=top, capture_output=True,
+                                                  text=True, check=True).stdout.strip()
+    subprocess.run(["make", "--no-print-directory", target], cwd=copy, env=env, check=True, stdout=subprocess.DEVNULL)
+    return copy
+
+
 def dead_display():
     """An X display no server answers at."""
     return next(":%d" % n for n in range(90, 1000) if not os.path.exists("/tmp/.X11-unix/X%d" % n))

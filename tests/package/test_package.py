@@ -23,26 +23,7 @@ subprocess.run(["dpkg-deb", "-x", DEB, ROOT], check=True)
 PROGRAM = os.path.join(ROOT, "usr", "bin", "velmoor")
 os.environ["VELMOOR_BINARY"] = PROGRAM
 sys.path.insert(0, os.path.join(TOP, "tests", "e2e"))
-from harness import CAPTION, Desktop, dead_display, wait_for  # noqa: E402
-
-
-def sha256(path):
-    import hashlib
-    with open(path, "rb") as f:
-        return hashlib.sha256(f.read()).hexdigest()
-
-
-def rebuilt_copy(target):
-    """The source tree copied to a new folder (nothing built carried over) and `make target`
-    run there, with the dates of this tree's build; the copy's folder."""
-    copy = os.path.join(tempfile.mkdtemp(prefix="velmoor-rebuild-"), "velmoor")
-    shutil.copytree(TOP, copy, symlinks=True, ignore=shutil.ignore_patterns("build", "dist", ".git"))
-    env = dict(os.environ)
-    if "SOURCE_DATE_EPOCH" not in env:  # run by hand: as make does
-        env["SOURCE_DATE_EPOCH"] = subprocess.run(["git", "log", "-1", "--format=%ct"], cwd=TOP, capture_output=True,
-                                                  text=True, check=True).stdout.strip()
-    subprocess.run(["make", "--no-print-directory", target], cwd=copy, env=env, check=True, stdout=subprocess.DEVNULL)
-    return copy
+from harness import CAPTION, Desktop, dead_display, rebuilt_copy, sha256, wait_for  # noqa: E402
 
 
 def field(name):
@@ -134,7 +115,7 @@ class Package(unittest.TestCase):
                 self.assertIn("'%s'" % dead[variable], started.stderr)
 
     def test_the_same_tree_built_elsewhere_gives_the_same_package(self):
-        copy = rebuilt_copy("package")
+        copy = rebuilt_copy(TOP, "package")
         try:
             again = glob.glob(os.path.join(copy, "dist", "velmoor_*.deb"))
             self.assertEqual(len(again), 1)

@@ -33,7 +33,7 @@ EXE = os.path.join(DIST, "velmoor.exe")
 SETUP = os.path.join(TOP, "dist", "velmoor-%s-setup.exe" % VERSION)
 os.environ["VELMOOR_CAPTION"] = "Velmoor v" + VERSION
 sys.path.insert(0, os.path.join(TOP, "tests", "e2e"))
-from harness import CAPTION, Desktop, wait_for  # noqa: E402
+from harness import CAPTION, Desktop, rebuilt_copy, sha256, wait_for  # noqa: E402
 
 SETTINGS_KEY = r"HKCU\Software\VB and VBA Program Settings\velmoor\Settings"
 UNINSTALL_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmoor"
@@ -192,6 +192,18 @@ class Windows(unittest.TestCase):
         return out.returncode, values
 
     # --- the program ---------------------------------------------------------------------
+    @unittest.skipIf(OWN_DESKTOP or SCREENSHOTS, "a build's matter, not the desktop's")
+    def test_the_same_tree_built_elsewhere_gives_the_same_files(self):
+        copy = rebuilt_copy(TOP, "installer")
+        try:
+            for built in (os.path.join("velmoor-%s-win64" % VERSION, "velmoor.exe"), "velmoor-%s-win64.zip" % VERSION,
+                          "velmoor-%s-setup.exe" % VERSION):
+                with self.subTest(built):
+                    self.assertEqual(sha256(os.path.join(copy, "dist", built)),
+                                     sha256(os.path.join(TOP, "dist", built)), "differs when built elsewhere")
+        finally:
+            shutil.rmtree(os.path.dirname(copy), ignore_errors=True)
+
     @unittest.skipIf(OWN_DESKTOP, "a terminal's matter, not the desktop's")
     def test_version_on_the_command_line(self):
         out = subprocess.run(["wine", EXE, "--version"], env=self.desktop.env, capture_output=True, text=True,
