@@ -97,7 +97,8 @@ bool alwaysHeard(const QAccessibleEvent &event, const QWidget &widget)
     case QAccessible::ObjectHide:
         return widget.isWindow();
     case QAccessible::StateChanged: {
-        const QAccessible::State changed = static_cast<const QAccessibleStateChangeEvent &>(event).changedStates();
+        const QAccessible::State changed =
+            static_cast<const QAccessibleStateChangeEvent &>(event).changedStates();
         return changed.active || changed.focused;
     }
     default:

@@ -26,9 +26,8 @@ bool xServerAnswers(const QByteArray &display)
 // A compositor's socket: WAYLAND_DISPLAY is a path, or a name in XDG_RUNTIME_DIR.
 bool compositorListens(const QString &display)
 {
-    const QString path = QDir::isAbsolutePath(display)
-                             ? display
-                             : qEnvironmentVariable("XDG_RUNTIME_DIR") + u'/' + display;
+    const QString path =
+        QDir::isAbsolutePath(display) ? display : qEnvironmentVariable("XDG_RUNTIME_DIR") + u'/' + display;
     const QByteArray bytes = QFile::encodeName(path);
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
@@ -50,7 +49,8 @@ std::optional<QByteArray> reachablePlatforms(QString &why)
     const QByteArray x11 = qgetenv("DISPLAY");
     const QString wayland = qEnvironmentVariable("WAYLAND_DISPLAY");
     if (x11.isEmpty() && wayland.isEmpty()) {
-        why = QStringLiteral("there is no display to show Velmoor on (neither DISPLAY nor WAYLAND_DISPLAY is set)");
+        why = QStringLiteral(
+            "there is no display to show Velmoor on (neither DISPLAY nor WAYLAND_DISPLAY is set)");
         return std::nullopt;
     }
     if (!x11.isEmpty() && xServerAnswers(x11))
@@ -62,7 +62,8 @@ std::optional<QByteArray> reachablePlatforms(QString &why)
         named << QStringLiteral("'%1' (DISPLAY)").arg(QString::fromLocal8Bit(x11));
     if (!wayland.isEmpty())
         named << QStringLiteral("'%1' (WAYLAND_DISPLAY)").arg(wayland);
-    why = QStringLiteral("cannot reach the display %1: nothing answers there").arg(named.join(QStringLiteral(" nor ")));
+    why = QStringLiteral("cannot reach the display %1: nothing answers there")
+              .arg(named.join(QStringLiteral(" nor ")));
     return std::nullopt;
 }
 

@@ -38,7 +38,8 @@ BOOL CALLBACK print(HWND window, LPARAM)
 int main(int argc, char *argv[])
 {
     if (argc == 3 && std::strcmp(argv[1], "close") == 0) {
-        const auto window = reinterpret_cast<HWND>(static_cast<UINT_PTR>(std::strtoull(argv[2], nullptr, 10)));
+        const auto window =
+            reinterpret_cast<HWND>(static_cast<UINT_PTR>(std::strtoull(argv[2], nullptr, 10)));
         return PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : 1;
     }
     EnumWindows(print, 0);
