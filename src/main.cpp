@@ -65,13 +65,12 @@ bool choosePlatform(QList<const char *> &qtArguments)
     if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         return true;
     QString why;
-    static std::optional<QByteArray> platforms; // Qt keeps the arguments for the whole run
-    platforms = velmoor::reachablePlatforms(why);
+    const char *platforms = velmoor::reachablePlatforms(why);
     if (!platforms) {
         std::fprintf(stderr, "velmoor: %s.\n", qPrintable(why));
         return false;
     }
-    qtArguments << "-platform" << platforms->constData();
+    qtArguments << "-platform" << platforms;
     return true;
 }
 #endif

@@ -1,5 +1,6 @@
 #include "platform/display.h"
 
+#include <QByteArray>
 #include <QDir>
 #include <QFile>
 
@@ -44,19 +45,19 @@ bool compositorListens(const QString &display)
 
 } // namespace
 
-std::optional<QByteArray> reachablePlatforms(QString &why)
+const char *reachablePlatforms(QString &why)
 {
     const QByteArray x11 = qgetenv("DISPLAY");
     const QString wayland = qEnvironmentVariable("WAYLAND_DISPLAY");
     if (x11.isEmpty() && wayland.isEmpty()) {
         why = QStringLiteral(
             "there is no display to show Velmoor on (neither DISPLAY nor WAYLAND_DISPLAY is set)");
-        return std::nullopt;
+        return nullptr;
     }
     if (!x11.isEmpty() && xServerAnswers(x11))
-        return QByteArrayLiteral("xcb;wayland");
+        return "xcb;wayland";
     if (!wayland.isEmpty() && compositorListens(wayland))
-        return QByteArrayLiteral("wayland");
+        return "wayland";
     QStringList named;
     if (!x11.isEmpty())
         named << QStringLiteral("'%1' (DISPLAY)").arg(QString::fromLocal8Bit(x11));
@@ -64,7 +65,7 @@ std::optional<QByteArray> reachablePlatforms(QString &why)
         named << QStringLiteral("'%1' (WAYLAND_DISPLAY)").arg(wayland);
     why = QStringLiteral("cannot reach the display %1: nothing answers there")
               .arg(named.join(QStringLiteral(" nor ")));
-    return std::nullopt;
+    return nullptr;
 }
 
 } // namespace velmoor

@@ -46,11 +46,12 @@ class WineWindows:
 
     def __init__(self, desktop):
         self.desktop = desktop
+        self._origin = None
 
     def all(self):
         for attempt in (1, 2, 3):
-            # Now and then (seen about once in three runs, on Wine's own desktop, as the
-            # program starts) Wine never starts the lister: it is stopped and started again.
+            # Now and then (in most runs once, on Wine's own desktop, as the program starts)
+            # Wine never starts the lister: it is stopped and started again.
             try:
                 out = subprocess.run(["wine", WINE_WINDOWS], env=self.desktop.env, capture_output=True, text=True,
                                      timeout=10).stdout
@@ -84,15 +85,17 @@ class WineWindows:
         return order.index(upper) < order.index(lower)
 
     def origin(self):
-        """Where Windows' screen starts on the X screen."""
+        """Where Windows' screen starts on the X screen (Wine's desktop window stays put)."""
         if not OWN_DESKTOP:
             return 0, 0
-        desk = wait_for(lambda: subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "Wine desktop$"],
-                                               env=self.desktop.env, capture_output=True,
-                                               text=True).stdout.split(), 30)[0]
-        x, y, _, _ = self.desktop.frame(int(desk))
-        left, right, top, bottom = self.desktop.frame_extents(int(desk))
-        return x + left, y + top
+        if self._origin is None:
+            desk = int(wait_for(lambda: subprocess.run(
+                ["xdotool", "search", "--onlyvisible", "--name", "Wine desktop$"], env=self.desktop.env,
+                capture_output=True, text=True).stdout.split(), 30)[0])
+            x, y, _, _ = self.desktop.frame(desk)
+            left, _, top, _ = self.desktop.frame_extents(desk)
+            self._origin = x + left, y + top
+        return self._origin
 
     def click(self, x, y):
         ox, oy = self.origin()
