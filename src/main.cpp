@@ -60,17 +60,16 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
 // The display, when the program chooses it (the user's own QT_QPA_PLATFORM always wins): an
 // argument to Qt rather than an environment variable, so that the browser started from here
 // does not inherit it. Returns false, having said why, when there is none to show on.
-bool choosePlatform(QList<const char *> &qtArguments)
+bool choosePlatform(std::optional<velmoor::DisplayProbe> &display, QList<const char *> &qtArguments)
 {
     if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         return true;
-    QString why;
-    const char *platforms = velmoor::reachablePlatforms(why);
-    if (!platforms) {
-        std::fprintf(stderr, "velmoor: %s.\n", qPrintable(why));
+    display.emplace();
+    if (!display->platforms()) {
+        std::fprintf(stderr, "velmoor: %s.\n", qPrintable(display->why()));
         return false;
     }
-    qtArguments << "-platform" << platforms;
+    qtArguments << "-platform" << display->platforms();
     return true;
 }
 #endif
@@ -87,12 +86,16 @@ int main(int argc, char *argv[])
     // count and the array for the application's lifetime.
     QList<const char *> qtArguments{argv[0]};
 #ifndef Q_OS_WIN
-    if (!choosePlatform(qtArguments))
+    std::optional<DisplayProbe> display;
+    if (!choosePlatform(display, qtArguments))
         return 1;
 #endif
     int qtArgc = static_cast<int>(qtArguments.size());
     qtArguments << nullptr;
     QApplication app(qtArgc, const_cast<char **>(qtArguments.data()));
+#ifndef Q_OS_WIN
+    display.reset(); // Qt holds a connection of its own now
+#endif
     QGuiApplication::setDesktopFileName(QStringLiteral(VELMOOR_APP_ID));
     // The program ends through EndProgram only, never because its last window hid.
     QApplication::setQuitOnLastWindowClosed(false);

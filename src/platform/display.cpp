@@ -16,14 +16,6 @@ namespace velmoor {
 
 namespace {
 
-bool xServerAnswers(const QByteArray &display)
-{
-    xcb_connection_t *connection = xcb_connect(display.constData(), nullptr);
-    const bool answers = xcb_connection_has_error(connection) == 0;
-    xcb_disconnect(connection);
-    return answers;
-}
-
 // A compositor's socket: WAYLAND_DISPLAY is a path, or a name in XDG_RUNTIME_DIR.
 bool compositorListens(const QString &display)
 {
@@ -45,27 +37,39 @@ bool compositorListens(const QString &display)
 
 } // namespace
 
-const char *reachablePlatforms(QString &why)
+DisplayProbe::DisplayProbe()
 {
     const QByteArray x11 = qgetenv("DISPLAY");
     const QString wayland = qEnvironmentVariable("WAYLAND_DISPLAY");
     if (x11.isEmpty() && wayland.isEmpty()) {
-        why = QStringLiteral(
+        m_why = QStringLiteral(
             "there is no display to show Velmoor on (neither DISPLAY nor WAYLAND_DISPLAY is set)");
-        return nullptr;
+        return;
     }
-    if (!x11.isEmpty() && xServerAnswers(x11))
-        return "xcb;wayland";
-    if (!wayland.isEmpty() && compositorListens(wayland))
-        return "wayland";
+    if (!x11.isEmpty()) {
+        m_x = xcb_connect(x11.constData(), nullptr);
+        if (xcb_connection_has_error(m_x) == 0) {
+            m_platforms = "xcb;wayland";
+            return;
+        }
+    }
+    if (!wayland.isEmpty() && compositorListens(wayland)) {
+        m_platforms = "wayland";
+        return;
+    }
     QStringList named;
     if (!x11.isEmpty())
         named << QStringLiteral("'%1' (DISPLAY)").arg(QString::fromLocal8Bit(x11));
     if (!wayland.isEmpty())
         named << QStringLiteral("'%1' (WAYLAND_DISPLAY)").arg(wayland);
-    why = QStringLiteral("cannot reach the display %1: nothing answers there")
-              .arg(named.join(QStringLiteral(" nor ")));
-    return nullptr;
+    m_why = QStringLiteral("cannot reach the display %1: nothing answers there")
+                .arg(named.join(QStringLiteral(" nor ")));
+}
+
+DisplayProbe::~DisplayProbe()
+{
+    if (m_x)
+        xcb_disconnect(m_x);
 }
 
 } // namespace velmoor

@@ -4,13 +4,33 @@
 
 #include <QString>
 
+struct xcb_connection_t;
+
 namespace velmoor {
 
 // The windowing systems to start Qt on, in order: X11 when an X server answers at DISPLAY
 // (through Xwayland on a Wayland desktop, where the window manager can keep a window on top
 // without giving it the focus, as Qt 6.4 cannot ask a compositor to), otherwise Wayland when
-// a compositor listens at WAYLAND_DISPLAY. nullptr when neither answers; `why` then says, in
-// one line, which display was named and could not be reached, or that none was named.
-const char *reachablePlatforms(QString &why);
+// a compositor listens at WAYLAND_DISPLAY. The X connection that answered stays open while
+// the probe lives: an X server with no other client resets when its last client leaves, and
+// Qt's own connection, made just after, would meet it resetting. Keep it until Qt has started.
+class DisplayProbe {
+public:
+    DisplayProbe();
+    ~DisplayProbe();
+    DisplayProbe(const DisplayProbe &) = delete;
+    DisplayProbe &operator=(const DisplayProbe &) = delete;
+
+    // For Qt's -platform; nullptr when neither answers.
+    const char *platforms() const { return m_platforms; }
+    // When neither answers, in one line: which display was named and could not be reached,
+    // or that none was named.
+    const QString &why() const { return m_why; }
+
+private:
+    const char *m_platforms = nullptr;
+    QString m_why;
+    xcb_connection_t *m_x = nullptr;
+};
 
 } // namespace velmoor
