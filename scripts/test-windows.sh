@@ -11,10 +11,17 @@ fi
 cd "$(dirname "$0")/.."
 version=$1
 shift
+# A step that fails says which, with what the quiet ones printed, and the room left on disk
+# (a new prefix takes some 700 MB).
+log=build/windows/wine-setup.log
+: >"$log"
+trap 'echo "test-windows.sh: line $LINENO failed (status $?): $BASH_COMMAND" >&2
+      tail -n 40 "$log" >&2; df -h . >&2' ERR
+xdpyinfo >/dev/null 2>>"$log" || { echo "test-windows.sh: the virtual display $DISPLAY does not answer" >&2; exit 1; }
 export WINEPREFIX=$PWD/build/windows/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 # The build's own prefix, made once; its server stays up for the whole run.
 if [[ ! -f $WINEPREFIX/system.reg ]]; then
-  wineboot --init >/dev/null 2>&1
+  wineboot --init >>"$log" 2>&1
   wineserver -w
 fi
 wineserver -p || true # already up
@@ -25,7 +32,7 @@ wineserver -p || true # already up
 face=$(python3 -c "print((bytes.fromhex('F5FFFFFF000000000000000000000000900100000000000000000022')
                           + 'DejaVu Sans'.encode('utf-16-le').ljust(64, bytes(1))).hex())")
 for metric in MenuFont MessageFont StatusFont IconFont SmCaptionFont; do
-  wine reg add 'HKCU\Control Panel\Desktop\WindowMetrics' /v $metric /t REG_BINARY /d "$face" /f >/dev/null 2>&1
+  wine reg add 'HKCU\Control Panel\Desktop\WindowMetrics' /v $metric /t REG_BINARY /d "$face" /f >>"$log" 2>&1
 done
 trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
 # The services Wine starts with its first program would hold ctest's output open: start
