@@ -19,21 +19,31 @@ trap 'echo "test-windows.sh: line $LINENO failed (status $?): $BASH_COMMAND" >&2
       tail -n 40 "$log" >&2; df -h . >&2' ERR
 xdpyinfo >/dev/null 2>>"$log" || { echo "test-windows.sh: the virtual display $DISPLAY does not answer" >&2; exit 1; }
 export WINEPREFIX=$PWD/build/windows/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-# The build's own prefix, made once; its server stays up for the whole run.
-if [[ ! -f $WINEPREFIX/system.reg ]]; then
-  wineboot --init >>"$log" 2>&1
-  wineserver -w
-fi
-wineserver -p || true # already up
 # Windows' own interface font is not in a Wine prefix, and Wine's stand-in for it has no
 # Latin script as Qt reads it, so Qt would fall back to a serif face: name a sans face
 # that is there, as a Windows machine's settings name Segoe UI.
 # A LOGFONTW: height -11, normal weight, then the face name in UTF-16, 32 characters.
 face=$(python3 -c "print((bytes.fromhex('F5FFFFFF000000000000000000000000900100000000000000000022')
                           + 'DejaVu Sans'.encode('utf-16-le').ljust(64, bytes(1))).hex())")
-for metric in MenuFont MessageFont StatusFont IconFont SmCaptionFont; do
-  wine reg add 'HKCU\Control Panel\Desktop\WindowMetrics' /v $metric /t REG_BINARY /d "$face" /f >>"$log" 2>&1
-done
+# The build's own prefix, made once, with that font; its server stays up for the whole run.
+prepare_prefix() {
+  if [[ ! -f $WINEPREFIX/system.reg ]]; then
+    wineboot --init && wineserver -w || return
+  fi
+  wineserver -p || true # already up
+  local metric
+  for metric in MenuFont MessageFont StatusFont IconFont SmCaptionFont; do
+    wine reg add 'HKCU\Control Panel\Desktop\WindowMetrics' /v $metric /t REG_BINARY /d "$face" /f || return
+  done
+}
+# A prefix that Wine could not make or change is made again from scratch, once.
+if ! prepare_prefix >>"$log" 2>&1; then
+  echo "test-windows.sh: the Wine prefix could not be prepared; making it again" >&2
+  tail -n 20 "$log" >&2
+  wineserver -k >/dev/null 2>&1 || true
+  rm -rf "$WINEPREFIX"
+  prepare_prefix >>"$log" 2>&1
+fi
 trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
 # The services Wine starts with its first program would hold ctest's output open: start
 # them here, before any test.
