@@ -3,11 +3,6 @@
 # program and the installer on a virtual X server (tests/windows/test_windows.py).
 #   test-windows.sh VERSION [--screenshots]
 set -euo pipefail
-# On a display of its own: the desktop that Wine's first program starts keeps that program's
-# display for good, and the text-fit test draws real windows.
-if [[ -z ${VELMOOR_WINE_DISPLAY:-} ]]; then
-  VELMOOR_WINE_DISPLAY=1 exec xvfb-run -a -s "-nolisten tcp" bash "$0" "$@"
-fi
 cd "$(dirname "$0")/.."
 version=$1
 shift
@@ -17,7 +12,14 @@ log=build/windows/wine-setup.log
 : >"$log"
 trap 'echo "test-windows.sh: line $LINENO failed (status $?): $BASH_COMMAND" >&2
       tail -n 40 "$log" >&2; df -h . >&2' ERR
-xdpyinfo >/dev/null 2>>"$log" || { echo "test-windows.sh: the virtual display $DISPLAY does not answer" >&2; exit 1; }
+# On a display of its own: the desktop that Wine's first program starts keeps that program's
+# display for good, and the text-fit test draws real windows. Xvfb takes a free number and
+# says which, as in the end-to-end tests.
+exec {xvfb}< <(exec Xvfb -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp 2>>"$log")
+xvfb_pid=$!
+trap 'kill $xvfb_pid 2>/dev/null || true' EXIT
+read -r -t 30 -u "$xvfb" number || { echo "test-windows.sh: Xvfb did not start" >&2; tail -n 20 "$log" >&2; exit 1; }
+export DISPLAY=:$number
 export WINEPREFIX=$PWD/build/windows/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 # Windows' own interface font is not in a Wine prefix, and Wine's stand-in for it has no
 # Latin script as Qt reads it, so Qt would fall back to a serif face: name a sans face
@@ -44,7 +46,7 @@ if ! prepare_prefix >>"$log" 2>&1; then
   rm -rf "$WINEPREFIX"
   prepare_prefix >>"$log" 2>&1
 fi
-trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
+trap 'wineserver -k >/dev/null 2>&1 || true; kill $xvfb_pid 2>/dev/null || true' EXIT
 # The services Wine starts with its first program would hold ctest's output open: start
 # them here, before any test.
 wine cmd /c exit >/dev/null 2>&1 || true
