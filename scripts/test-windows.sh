@@ -17,7 +17,7 @@ trap 'echo "test-windows.sh: line $LINENO failed (status $?): $BASH_COMMAND" >&2
 # says which, as in the end-to-end tests.
 exec {xvfb}< <(exec Xvfb -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp 2>>"$log")
 xvfb_pid=$!
-trap 'kill $xvfb_pid 2>/dev/null || true' EXIT
+trap 'wineserver -k >/dev/null 2>&1 || true; kill $xvfb_pid 2>/dev/null || true' EXIT
 read -r -t 30 -u "$xvfb" number || { echo "test-windows.sh: Xvfb did not start" >&2; tail -n 20 "$log" >&2; exit 1; }
 export DISPLAY=:$number
 export WINEPREFIX=$PWD/build/windows/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
@@ -46,7 +46,6 @@ if ! prepare_prefix >>"$log" 2>&1; then
   rm -rf "$WINEPREFIX"
   prepare_prefix >>"$log" 2>&1
 fi
-trap 'wineserver -k >/dev/null 2>&1 || true; kill $xvfb_pid 2>/dev/null || true' EXIT
 # The services Wine starts with its first program would hold ctest's output open: start
 # them here, before any test.
 wine cmd /c exit >/dev/null 2>&1 || true
