@@ -15,7 +15,7 @@ linux=(
   # the windows ask for Verdana; DejaVu Sans is the metric-close face we map it to
   fonts-dejavu-core fontconfig
   # tests: a virtual X server, a window manager, input and screen tools, a stand-in site
-  xvfb xauth openbox xdotool x11-utils imagemagick python3 dbus libfaketime
+  xvfb xauth openbox xdotool x11-utils xclip imagemagick python3 dbus libfaketime
   python3-pyatspi at-spi2-core gir1.2-atspi-2.0
   # static checks
   clang-format clang-tidy flake8

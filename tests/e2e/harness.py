@@ -576,12 +576,12 @@ class Desktop:
         x, y = self.centre(acc)
         self.click_at(x, y)
 
-    def click_at(self, x, y):
+    def click_at(self, x, y, button=1):
         # xdotool's --sync waits (15 s) for a move that never comes when the pointer is
         # already there.
         if self.xdotool("getmouselocation").split()[:2] != ["x:%d" % x, "y:%d" % y]:
             self.xdotool("mousemove", "--sync", x, y)
-        self.xdotool("click", 1)
+        self.xdotool("click", button)
         self.settle()
 
     def key(self, *keys):
@@ -623,6 +623,25 @@ class Desktop:
                     self.Atspi.Component.get_extents(window, self.Atspi.CoordType.SCREEN)
             except Exception:  # noqa: BLE001 - a copy that just ended answers nothing
                 pass
+
+    def hold_selection(self, data=None, target="UTF8_STRING", selection="clipboard"):
+        """Puts `data` (bytes, of the type `target`) on an X selection ("clipboard" or
+        "primary"), served by a small program until the next call for that selection; with
+        None the selection is left with no owner, as when the program that copied has ended."""
+        owners = self.__dict__.setdefault("selection_owners", {})
+        if selection in owners:
+            owner = owners.pop(selection)
+            owner.kill()
+            owner.wait()
+        if data is None:
+            return
+        path = os.path.join(self.tmp, "selection-" + selection)
+        with open(path, "wb") as f:
+            f.write(data)
+        owners[selection] = self._spawn(["xclip", "-quiet", "-selection", selection, "-t", target, "-i", path])
+        wait_for(lambda: target in subprocess.run(["xclip", "-o", "-selection", selection, "-t", "TARGETS"],
+                                                  env=self.env, capture_output=True, text=True).stdout,
+                 10, message="xclip did not take the %s selection" % selection)
 
     def screenshot(self, path):
         subprocess.run(["import", "-window", "root", path], env=self.env, check=True)

@@ -1,6 +1,7 @@
 """Refer a friend from the exit screen: every refusal in its order, then tricky values that
 reach the site's query parser exactly, trimmed."""
 
+import subprocess
 import unittest
 
 from e2e_case import DesktopCase, wait_for
@@ -86,6 +87,53 @@ class Referral(DesktopCase):
         d.key("Tab", "ctrl+a", "BackSpace", "shift+Tab")
         self.submit_expecting(program, screen, "Please Enter Your Message")
         self.assertEqual(len(d.site.requests), 1)
+
+    def test_whatever_the_clipboard_holds_the_fields_take_only_text(self):
+        """Ctrl+V, Shift+Insert, the context menu and middle-click in the question field and
+        in the exit screen's single- and multi-line fields, from a clipboard that is empty,
+        whose owner has gone, or that holds only an image or only rich text: nothing arrives
+        and the program goes on. Text arrives, megabytes of it too."""
+        d = self.desktop
+        png = subprocess.run(["convert", "-size", "8x8", "xc:red", "png:-"], capture_output=True, check=True).stdout
+        nothing = [(None, None), (png, "image/png"), (b"<b>bold</b>", "text/html")]
+        program, main = self.start_main()
+        question = d.find(main, "text")
+
+        def unchanged_by_anything_but_text(field):
+            before = d.text_of(field)
+            for data, target in nothing:
+                d.hold_selection(data, target)
+                d.hold_selection(data, target, "primary")
+                d.key("ctrl+v", "shift+Insert")
+                if d.showing(field):  # the message field lies hidden below its panel
+                    d.click_at(*d.centre(field), button=2)
+                self.assertTrue(program.running(), "ended by a paste of %s" % target)
+                self.assertEqual(d.text_of(field), before, target)
+        d.hold_selection(b"bye")  # a copy from a program that then ends
+        unchanged_by_anything_but_text(question)
+
+        d.hold_selection("Will it rain? ½".encode())
+        d.key("ctrl+v", "Menu", "p")  # the context menu's Paste
+        self.assertEqual(d.text_of(question), "Will it rain? ½" * 2)
+        d.hold_selection(b"x" * 3_000_000, selection="primary")  # one word, megabytes long
+        d.click_at(*d.centre(question), button=2)
+        wait_for(lambda: d.Atspi.Text.get_character_count(question) == 3_000_030, 20)
+
+        d.key("alt+f", "x")
+        screen = self.exit_screen(program)
+        email = self.field(screen, "Your Email Address")
+        d.click(email)
+        unchanged_by_anything_but_text(email)
+        # What a paste brings is not looked at as typing is: a space gets in, as it may.
+        d.hold_selection(b"ann @home.example")
+        d.key("ctrl+v")
+        self.assertEqual(d.text_of(email), "ann @home.example")
+        d.click(self.field(screen, "Friend's Name"))
+        d.key("Tab")  # into the message field, hidden below the panel
+        message = next(a for a in d.descendants(screen) if a.get_role_name() == "text"
+                       and d.text_of(a).startswith("Your Message"))
+        unchanged_by_anything_but_text(message)
+        self.assertEqual(program.current_box(), None)
 
     def test_a_long_referral_is_sent_whole_or_refused_whole(self):
         d = self.desktop
