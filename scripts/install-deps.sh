@@ -74,6 +74,25 @@ if ((EUID != 0)); then
   sudo=(sudo)
 fi
 export DEBIAN_FRONTEND=noninteractive
+# Another package manager (a desktop's automatic updates, a second terminal) may hold the
+# package locks for a while: wait for it, up to five minutes, saying so. apt-get waits for
+# dpkg's lock by itself when told to, but not for its package lists' lock.
+apt_get() {
+  local err waited=0
+  err=$(mktemp)
+  until "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=300 "$@" 2>"$err"; do
+    if ! grep -q 'Could not get lock' "$err" || ((waited >= 300)); then
+      cat "$err" >&2
+      rm -f "$err"
+      return 1
+    fi
+    ((waited)) || echo "install-deps: another package manager is running; waiting for it (up to 5 minutes)" >&2
+    sleep 5
+    waited=$((waited + 5))
+  done
+  cat "$err" >&2
+  rm -f "$err"
+}
 # A fresh machine may have no package lists yet; refresh them when an install fails.
-"${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}" ||
-  { "${sudo[@]}" apt-get update -q && "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"; }
+apt_get install -y -q --no-install-recommends "${missing[@]}" ||
+  { apt_get update -q && apt_get install -y -q --no-install-recommends "${missing[@]}"; }

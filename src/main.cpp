@@ -59,17 +59,17 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
 #ifndef Q_OS_WIN
 // The display, when the program chooses it (the user's own QT_QPA_PLATFORM always wins): an
 // argument to Qt rather than an environment variable, so that the browser started from here
-// does not inherit it. Returns false, having said why, when there is none to show on.
+// does not inherit it. Returns false, having said why, when there is none to show on: Qt
+// itself would end the program with an abort.
 bool choosePlatform(std::optional<velmoor::DisplayProbe> &display, QList<const char *> &qtArguments)
 {
-    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        return true;
     display.emplace();
-    if (!display->platforms()) {
+    if (!display->canStart()) {
         std::fprintf(stderr, "velmoor: %s.\n", qPrintable(display->why()));
         return false;
     }
-    qtArguments << "-platform" << display->platforms();
+    if (display->platforms())
+        qtArguments << "-platform" << display->platforms();
     return true;
 }
 #endif

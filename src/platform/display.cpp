@@ -39,31 +39,61 @@ bool compositorListens(const QString &display)
 
 DisplayProbe::DisplayProbe()
 {
-    const QByteArray x11 = qgetenv("DISPLAY");
-    const QString wayland = qEnvironmentVariable("WAYLAND_DISPLAY");
-    if (x11.isEmpty() && wayland.isEmpty()) {
-        m_why = QStringLiteral(
-            "there is no display to show Velmoor on (neither DISPLAY nor WAYLAND_DISPLAY is set)");
-        return;
+    // The windowing systems the user named in QT_QPA_PLATFORM, in Qt's own form ("xcb",
+    // "wayland;xcb", "xcb:option", ...), or both when nothing is named. Any other platform
+    // (offscreen, vnc, ...) needs no display: Qt starts it as it is told.
+    const QByteArray named = qgetenv("QT_QPA_PLATFORM");
+    bool x11Wanted = named.isEmpty();
+    bool waylandWanted = named.isEmpty();
+    for (const QByteArray &entry : named.split(';')) {
+        const QByteArray platform = entry.split(':').constFirst().trimmed();
+        if (platform == "xcb")
+            x11Wanted = true;
+        else if (platform.startsWith("wayland"))
+            waylandWanted = true;
+        else if (!platform.isEmpty()) {
+            m_canStart = true;
+            return;
+        }
     }
+
+    const QByteArray x11 = x11Wanted ? qgetenv("DISPLAY") : QByteArray();
+    // Named explicitly, Wayland falls back on the compositor's usual socket name.
+    QString wayland = waylandWanted ? qEnvironmentVariable("WAYLAND_DISPLAY") : QString();
+    if (wayland.isEmpty() && waylandWanted && !named.isEmpty())
+        wayland = QStringLiteral("wayland-0");
     if (!x11.isEmpty()) {
         m_x = xcb_connect(x11.constData(), nullptr);
         if (xcb_connection_has_error(m_x) == 0) {
-            m_platforms = "xcb;wayland";
+            m_canStart = true;
+            m_platforms = named.isEmpty() ? "xcb;wayland" : nullptr;
             return;
         }
     }
     if (!wayland.isEmpty() && compositorListens(wayland)) {
-        m_platforms = "wayland";
+        m_canStart = true;
+        m_platforms = named.isEmpty() ? "wayland" : nullptr;
         return;
     }
-    QStringList named;
+    QStringList reached;
     if (!x11.isEmpty())
-        named << QStringLiteral("'%1' (DISPLAY)").arg(QString::fromLocal8Bit(x11));
+        reached << QStringLiteral("'%1' (DISPLAY)").arg(QString::fromLocal8Bit(x11));
     if (!wayland.isEmpty())
-        named << QStringLiteral("'%1' (WAYLAND_DISPLAY)").arg(wayland);
+        reached << QStringLiteral("'%1' (%2)")
+                       .arg(wayland, qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+                                         ? QStringLiteral("Wayland's default")
+                                         : QStringLiteral("WAYLAND_DISPLAY"));
+    if (reached.isEmpty()) {
+        m_why = x11Wanted && waylandWanted
+                    ? QStringLiteral("there is no display to show Velmoor on (neither DISPLAY nor "
+                                     "WAYLAND_DISPLAY is set)")
+                    : QStringLiteral("there is no display to show Velmoor on (QT_QPA_PLATFORM is '%1' "
+                                     "and DISPLAY is not set)")
+                          .arg(QString::fromLocal8Bit(named));
+        return;
+    }
     m_why = QStringLiteral("cannot reach the display %1: nothing answers there")
-                .arg(named.join(QStringLiteral(" nor ")));
+                .arg(reached.join(QStringLiteral(" nor ")));
 }
 
 DisplayProbe::~DisplayProbe()

@@ -106,11 +106,14 @@ class Package(unittest.TestCase):
         # A display named but gone (a stale DISPLAY over ssh, a session that ended): one line
         # naming it, status 1.
         dead = {"DISPLAY": dead_display(), "WAYLAND_DISPLAY": "wayland-nobody-listens"}
-        for named in (["DISPLAY"], ["WAYLAND_DISPLAY"], ["DISPLAY", "WAYLAND_DISPLAY"]):
-            started = subprocess.run([PROGRAM], env=dict(no_display, **{k: dead[k] for k in named}),
-                                     capture_output=True, text=True, timeout=20)
+        # The same when the user names the platform: theirs, and one line where Qt would abort.
+        for platform, named in (("", ["DISPLAY"]), ("", ["WAYLAND_DISPLAY"]), ("", ["DISPLAY", "WAYLAND_DISPLAY"]),
+                                ("xcb", ["DISPLAY"]), ("wayland", ["WAYLAND_DISPLAY"]),
+                                ("wayland;xcb", ["DISPLAY", "WAYLAND_DISPLAY"]), ("xcb", [])):
+            env = dict(no_display, QT_QPA_PLATFORM=platform, **{k: dead[k] for k in named})
+            started = subprocess.run([PROGRAM], env=env, capture_output=True, text=True, timeout=20)
             self.assertEqual((started.returncode, started.stderr.count("\n")), (1, 1), started.stderr)
-            self.assertIn("cannot reach the display", started.stderr)
+            self.assertIn("cannot reach the display" if named else "no display to show Velmoor on", started.stderr)
             for variable in named:
                 self.assertIn("'%s'" % dead[variable], started.stderr)
 
