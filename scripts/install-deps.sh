@@ -34,7 +34,7 @@ windows_build=(
 # Packaging and testing the Windows build under Wine
 windows=(
   "${windows_build[@]}" wine wine64 nsis icoutils fonts-wine zip unzip
-  xvfb xauth openbox xdotool x11-utils imagemagick python3
+  xvfb xauth openbox xdotool x11-utils xclip imagemagick python3
 )
 
 # The Wayland desktop the end-to-end tests also run on: GNOME Shell, headless, with

@@ -1,5 +1,7 @@
-"""A monkey at the keyboard and mouse: thousands of random clicks inside the program's
-windows, letters, Tab, Enter, Escape, Space and access keys. It fails on a crash, a
+"""A monkey at the keyboard and mouse: thousands of random clicks (left, middle, right)
+inside the program's windows, letters, Tab, Enter, Escape, Space, access keys, the editing
+and clipboard keys and the context-menu key, with the clipboard and the selection now empty,
+now holding text, now an image. It fails on a crash, a
 sanitizer report, a hang (no answer for 5 s), a live copy with no window, or the question
 and result windows shown at once. A copy that ends by its own Exit is started again.
 
@@ -20,13 +22,57 @@ EVENTS = int(os.environ.get("VELMOOR_MONKEY_EVENTS", "2000"))
 CHECK_EVERY = 25
 KEYS = ["Tab", "shift+Tab", "Return", "Escape", "space", "BackSpace", "Up", "Down"]
 ACCESS_KEYS = ["alt+x", "alt+b", "alt+f", "alt+h", "alt+d", "alt+o", "alt+v", "alt+u", "alt+a", "alt+e"]
+EDIT_KEYS = ["ctrl+v", "ctrl+c", "ctrl+x", "ctrl+z", "ctrl+a", "shift+Insert", "Menu"]
+PNG = subprocess.run(["convert", "-size", "8x8", "xc:blue", "png:-"], capture_output=True, check=True).stdout
+HOLDINGS = [(None, None), (b"Will it? 42 \xc2\xbd", "UTF8_STRING"), (PNG, "image/png")]
+
+
+class MonkeyEvents:
+    """The monkey's hand: one random event at a time into one copy's windows, each logged."""
+
+    def __init__(self, desktop, log, seed):
+        self.desktop, self.log, self.rng = desktop, log, random.Random(seed)
+
+    def geometry(self, wid):
+        out = self.desktop.xdotool("getwindowgeometry", "--shell", wid)
+        v = dict(line.split("=") for line in out.split())
+        return int(v["X"]), int(v["Y"]), int(v["WIDTH"]), int(v["HEIGHT"])
+
+    def one(self, program, n):
+        d, rng = self.desktop, self.rng
+        kind = rng.random()
+        try:
+            if kind < 0.45:
+                windows = program.x_windows()
+                if not windows:
+                    return
+                x, y, w, h = self.geometry(rng.choice(windows))
+                px, py = x + rng.randrange(max(w, 1)), y + rng.randrange(max(h, 1))
+                button = rng.choice((1, 1, 1, 1, 1, 1, 2, 3))
+                self.log.write("%d click %d at %d %d\n" % (n, button, px, py))
+                d.xdotool("mousemove", px, py, "click", button)
+            elif kind < 0.67:
+                text = "".join(rng.choice("abcxyz?. ") for _ in range(rng.randint(1, 4)))
+                self.log.write("%d type %r\n" % (n, text))
+                d.xdotool("type", "--delay", 1, "--", text)
+            elif kind < 0.97:
+                key = rng.choice(rng.choice((KEYS, KEYS, EDIT_KEYS, ACCESS_KEYS)))
+                self.log.write("%d key %s\n" % (n, key))
+                d.xdotool("key", key)
+            else:
+                data, target = rng.choice(HOLDINGS)
+                selection = rng.choice(("clipboard", "primary"))
+                self.log.write("%d %s holds %s\n" % (n, selection, target))
+                d.hold_selection(data, target or "UTF8_STRING", selection)
+        except subprocess.CalledProcessError as error:  # a window that went away meanwhile
+            self.log.write("%d (%s)\n" % (n, error.stderr.strip() if error.stderr else error))
 
 
 class Monkey(DesktopCase):
     def setUp(self):
         self.log_path = os.path.abspath("monkey-events.log")
         self.log = open(self.log_path, "w", encoding="utf-8")
-        self.rng = random.Random(SEED)
+        self.events = MonkeyEvents(self.desktop, self.log, SEED)
 
     def tearDown(self):
         self.log.close()
@@ -34,38 +80,6 @@ class Monkey(DesktopCase):
 
     def fail_with(self, what):
         self.fail("%s (seed %d; events in %s)" % (what, SEED, self.log_path))
-
-    def geometry(self, wid):
-        out = self.desktop.xdotool("getwindowgeometry", "--shell", wid)
-        v = dict(line.split("=") for line in out.split())
-        return int(v["X"]), int(v["Y"]), int(v["WIDTH"]), int(v["HEIGHT"])
-
-    def one_event(self, program, n):
-        d, rng = self.desktop, self.rng
-        kind = rng.random()
-        try:
-            if kind < 0.5:
-                windows = program.x_windows()
-                if not windows:
-                    return
-                x, y, w, h = self.geometry(rng.choice(windows))
-                px, py = x + rng.randrange(max(w, 1)), y + rng.randrange(max(h, 1))
-                self.log.write("%d click %d %d\n" % (n, px, py))
-                d.xdotool("mousemove", px, py, "click", 1)
-            elif kind < 0.75:
-                text = "".join(rng.choice("abcxyz?. ") for _ in range(rng.randint(1, 4)))
-                self.log.write("%d type %r\n" % (n, text))
-                d.xdotool("type", "--delay", 1, "--", text)
-            elif kind < 0.93:
-                key = rng.choice(KEYS)
-                self.log.write("%d key %s\n" % (n, key))
-                d.xdotool("key", key)
-            else:
-                key = rng.choice(ACCESS_KEYS)
-                self.log.write("%d key %s\n" % (n, key))
-                d.xdotool("key", key)
-        except subprocess.CalledProcessError as error:  # a window that went away meanwhile
-            self.log.write("%d (%s)\n" % (n, error.stderr.strip() if error.stderr else error))
 
     def check(self, program):
         d = self.desktop
@@ -119,7 +133,7 @@ class Monkey(DesktopCase):
                 self.log.write("%d ended by Exit; started again\n" % n)
                 restarts += 1
                 program, _ = self.start_main()
-            self.one_event(program, n)
+            self.events.one(program, n)
             if n % CHECK_EVERY == CHECK_EVERY - 1:
                 self.log.flush()
                 self.check(program)
