@@ -54,6 +54,9 @@ void FrmExitScreen::Form_Load()
     m_ui->picExitIcon->setPixmap(icon.pixmap(QSize(32, 32), devicePixelRatioF()));
     m_services.random.Randomize();
     m_ui->Label2->setText(promo::appealText(appealIndex(m_services.random.next())));
+    // Said when the screen arrives, focused or not: what this window is, and that the
+    // program still runs.
+    markAsAnnouncement(*m_ui->Label2, m_ui->Label2->text());
     showTopmostWithoutActivating(*this);
 }
 

@@ -5,6 +5,8 @@
 #include <QAbstractButton>
 #include <QAccessibleWidget>
 #include <QLabel>
+#include <QMenu>
+#include <QPointer>
 #include <QVariant>
 #include <QWindow>
 
@@ -13,6 +15,10 @@ namespace velmoor {
 namespace {
 
 constexpr char kRoleProperty[] = "velmoorAccessibleRole";
+// Set on a window while assistive technology knows it as showing.
+constexpr char kToldShowingProperty[] = "velmoorToldShowing";
+// The field whose text the program is changing on its own, unheard.
+QPointer<QWidget> g_quiet;
 
 class MarkedAccessible : public QAccessibleWidget {
 public:
@@ -75,8 +81,11 @@ void mark(QWidget &widget, QAccessible::Role role)
 // A window that is not on the screen says nothing: what its load fills in, what hiding it
 // takes away and what it does while hidden reach no one, so that a screen reader is not
 // flooded with news of windows nobody sees (and drops what matters, the answer among it).
-// The tree's shape, the focus, activation and a window's own showing and hiding still go
-// through; once the window is on the screen its announcements are made.
+// The tree's shape, the focus and activation still go through. A window's own showing is
+// told when it comes on the screen, and its hiding only if its showing was told: a window
+// loaded and hidden at once is never heard of, since a screen reader that read its states
+// while it was hidden keeps them (Qt never tells a change of "visible") and would hide all
+// of it from review once it is shown.
 bool onScreen(const QWidget &widget)
 {
     const QWidget *window = widget.window();
@@ -84,7 +93,7 @@ bool onScreen(const QWidget &widget)
     return window->isVisible() && handle && handle->isExposed();
 }
 
-bool alwaysHeard(const QAccessibleEvent &event, const QWidget &widget)
+bool alwaysHeard(const QAccessibleEvent &event)
 {
     switch (event.type()) {
     case QAccessible::ObjectCreated:
@@ -93,9 +102,6 @@ bool alwaysHeard(const QAccessibleEvent &event, const QWidget &widget)
     case QAccessible::ParentChanged:
     case QAccessible::Focus:
         return true;
-    case QAccessible::ObjectShow:
-    case QAccessible::ObjectHide:
-        return widget.isWindow();
     case QAccessible::StateChanged: {
         const QAccessible::State changed =
             static_cast<const QAccessibleStateChangeEvent &>(event).changedStates();
@@ -106,8 +112,12 @@ bool alwaysHeard(const QAccessibleEvent &event, const QWidget &widget)
     }
 }
 
-// Makes the announcements of a window that has just come on the screen (their showing was
-// not heard while it was on its way).
+QAccessible::UpdateHandler g_platformHandler = nullptr;
+
+// Hands an event on as Qt would have without this program's handler.
+void tell(QAccessibleEvent &event);
+
+// Tells a window's showing, and makes its announcements, when it has just come on the screen.
 class ArrivalWatch : public QObject {
 public:
     static void watch(QWidget &window)
@@ -124,19 +134,28 @@ protected:
             return false;
         const auto *handle = static_cast<QWindow *>(watched);
         QWidget *window = QWidget::find(handle->winId());
-        // Qt marks the window mapped after this filter: unmapped means it has just arrived.
-        if (!window || !handle->isExposed() || window->testAttribute(Qt::WA_Mapped))
+        if (!window || !handle->isExposed() || !window->isVisible()
+            || window->property(kToldShowingProperty).toBool())
             return false;
+        window->setProperty(kToldShowingProperty, true);
+        QAccessibleEvent arrived(window, QAccessible::ObjectShow);
+        tell(arrived);
         for (QWidget *widget : window->findChildren<QWidget *>())
             if (widget->isVisible() && widget->property(kRoleProperty).toInt() == QAccessible::Notification) {
                 QAccessibleEvent shown(widget, QAccessible::ObjectShow);
-                QAccessible::updateAccessibility(&shown);
+                tell(shown);
             }
         return false;
     }
 };
 
-QAccessible::UpdateHandler g_platformHandler = nullptr;
+// A popup menu is named by its title, as the menu it is: a screen reader says which menu
+// opened before its first item.
+void nameMenu(QWidget &widget)
+{
+    if (auto *menu = qobject_cast<QMenu *>(&widget); menu && menu->windowTitle().isEmpty())
+        menu->setWindowTitle(withoutMnemonic(menu->title()));
+}
 
 void sayIfOnScreen(QAccessibleEvent *event)
 {
@@ -145,14 +164,28 @@ void sayIfOnScreen(QAccessibleEvent *event)
         object = event->accessibleInterface()->object();
     if (object && object->isWidgetType()) {
         auto &widget = *static_cast<QWidget *>(object);
-        if (!alwaysHeard(*event, widget) && !onScreen(widget))
-            return;
-        if (event->type() == QAccessible::ObjectShow && widget.isWindow())
+        const bool window = widget.isWindow();
+        if (window && event->type() == QAccessible::ObjectShow) {
+            nameMenu(widget);
             ArrivalWatch::watch(widget);
+            if (!onScreen(widget))
+                return; // told on arrival
+            widget.setProperty(kToldShowingProperty, true);
+        } else if (window && event->type() == QAccessible::ObjectHide) {
+            if (!widget.property(kToldShowingProperty).toBool())
+                return;
+            widget.setProperty(kToldShowingProperty, false);
+        } else if (!alwaysHeard(*event) && (&widget == g_quiet || !onScreen(widget))) {
+            return;
+        }
     }
-    // Handed on as Qt would have without this handler.
+    tell(*event);
+}
+
+void tell(QAccessibleEvent &event)
+{
     QAccessible::installUpdateHandler(g_platformHandler);
-    QAccessible::updateAccessibility(event);
+    QAccessible::updateAccessibility(&event);
     QAccessible::installUpdateHandler(sayIfOnScreen);
 }
 
@@ -173,6 +206,16 @@ void markAsAnnouncement(QWidget &widget, const QString &spoken)
 void markAsWindow(QWidget &widget)
 {
     mark(widget, QAccessible::Window);
+}
+
+Unheard::Unheard(QWidget &field) : m_previous(g_quiet)
+{
+    g_quiet = &field;
+}
+
+Unheard::~Unheard()
+{
+    g_quiet = m_previous;
 }
 
 void installAccessibleRoles()

@@ -16,6 +16,20 @@ void markAsAnnouncement(QWidget &widget, const QString &spoken);
 // A top-level widget that is a window of its own, named by its title.
 void markAsWindow(QWidget &widget);
 
+// While it lives, what the program itself does to a field's text is not told: a prompt that
+// clears as the field is entered would reach a screen reader before the focus does, and the
+// field would then be entered unnamed.
+class Unheard {
+public:
+    explicit Unheard(QWidget &field);
+    ~Unheard();
+    Unheard(const Unheard &) = delete;
+    Unheard &operator=(const Unheard &) = delete;
+
+private:
+    QWidget *m_previous;
+};
+
 // Makes the marks count, and keeps windows that are not on the screen quiet: called once,
 // before the first window is created.
 void installAccessibleRoles();

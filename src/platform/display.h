@@ -12,9 +12,9 @@ namespace velmoor {
 // (through Xwayland on a Wayland desktop, where the window manager can keep a window on top
 // without giving it the focus, as Qt 6.4 cannot ask a compositor to), otherwise Wayland when
 // a compositor listens at WAYLAND_DISPLAY. When the user names the platform (QT_QPA_PLATFORM),
-// theirs is kept, and only whether its display answers is asked. The X connection that answered stays open while
-// the probe lives: an X server with no other client resets when its last client leaves, and
-// Qt's own connection, made just after, would meet it resetting. Keep it until Qt has started.
+// theirs is kept, and only whether its display answers is asked. The X connection that answered stays open
+// while the probe lives: an X server with no other client resets when its last client leaves, and Qt's own
+// connection, made just after, would meet it resetting. Keep it until Qt has started.
 class DisplayProbe {
 public:
     DisplayProbe();

@@ -22,7 +22,8 @@ bool hasLongWord(const QString &text)
 
 } // namespace
 
-TextField::TextField(QWidget *parent) : QPlainTextEdit(parent) {}
+TextField::TextField(QWidget *parent) : QPlainTextEdit(parent)
+{}
 
 bool TextField::canInsertFromMimeData(const QMimeData *source) const
 {

@@ -1,5 +1,7 @@
 #include "referral/referral_panel.h"
 
+#include "platform/accessibility.h"
+
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -78,8 +80,10 @@ bool ReferralPanel::eventFilter(QObject *watched, QEvent *event)
         if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
             break;
         const auto rule = event->type() == QEvent::FocusIn ? &contentOnEntry : &contentOnLeave;
-        if (const std::optional<QString> content = rule(text(watched), promptOf(watched)))
+        if (const std::optional<QString> content = rule(text(watched), promptOf(watched))) {
+            const Unheard prompt(*static_cast<QWidget *>(watched));
             setText(watched, *content);
+        }
         break;
     }
     case QEvent::KeyPress: {

@@ -117,6 +117,62 @@ class Accessibility(DesktopCase):
         forum = next(a for a in self.controls(screen) if a.get_name().startswith("Visit "))
         self.assertEqual(forum.get_role_name(), "link")
 
+    def test_the_exit_screen_after_an_answer_is_heard_and_named(self):
+        """Loaded hidden at the answer, shown at the close: nothing of it is told before it
+        arrives (a screen reader would keep the states it read while the window was hidden),
+        its arrival is announced with its appeal, each field gets the focus named, with no
+        change of its text told before; and a menu opens named."""
+        d = self.desktop
+        events = []  # (type, detail, source path) of this copy
+
+        def on_event(event):
+            try:
+                if event.source.get_process_id() == program.pid:
+                    events.append((event.type, event.detail1, event.source.path))
+            except Exception:  # noqa: BLE001 - a copy that has gone
+                pass
+        listener = d.Atspi.EventListener.new(on_event)
+        program, main = self.start_main()
+        d.key("alt+h")
+        self.assertTrue(d.find(program.app(), "popup menu", "Help"))
+        d.key("Escape", "Escape")
+        for kind in ("object:", "window:"):
+            listener.register(kind)
+        d.click(d.find(main, "text"))
+        d.type("Is it?")
+        self.press(main, "Get My Answer")
+        program.window_containing("label", "Answer Is", timeout=15)
+        d.key("alt+b")
+        main = program.window_containing("push button", "Get My Answer")
+        focused = d.Atspi.StateType.FOCUSED
+        wait_for(lambda: any(a.get_state_set().contains(focused) for a in d.descendants(main)), 10,
+                 message="the question window is back without the focus")
+        self.pump(Heard([], threading.Lock()))
+        arrived = len(events)
+        d.Atspi.Action.do_action(d.find(main, "menu item", "Exit", showing=False), 0)  # File > Exit
+        wait_for(lambda: len(program.showing_windows()) == 1, 10, message="the question window stays")
+        screen = self.exit_screen(program)
+        appeal = d.find(screen, "notification")
+        self.assertTrue(appeal.get_name())
+        fields = [a for a in d.descendants(screen) if a.get_role_name() == "text"]
+        for _ in range(12):  # from E&xit round every field
+            d.key("Tab")
+        self.pump(Heard([], threading.Lock()))
+        paths = {a.path for a in [screen, *d.descendants(screen)]}
+        self.assertEqual([e for e in events[:arrived] if e[2] in paths and "children-changed" not in e[0]], [],
+                         "the exit screen was told of before it arrived")
+        told = [(kind, detail) for kind, detail, path in events[arrived:] if path in (screen.path, appeal.path)]
+        self.assertIn(("object:state-changed:showing", 1), told)
+        self.assertEqual(told.count(("object:state-changed:showing", 1)), 2, "arrival and appeal, once each")
+        for field in fields:
+            of_it = [kind for kind, detail, path in events[arrived:] if path == field.path
+                     and (kind.startswith(("object:text-changed", "object:text-caret-moved"))
+                          or (kind == "object:state-changed:focused" and detail))]
+            self.assertTrue(of_it and of_it[0] == "object:state-changed:focused", (field.get_name(), of_it))
+        self.assertEqual(len(fields), 5)
+        for kind in ("object:", "window:"):
+            listener.deregister(kind)
+
     def pump(self, heard):
         """Lets the accessibility events queued so far arrive; how many answers were heard."""
         from gi.repository import GLib

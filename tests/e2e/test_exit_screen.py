@@ -42,7 +42,8 @@ class ExitScreen(DesktopCase):
                          and a.get_name() == "Exit")
         d.Atspi.Action.do_action(exit_item, 0)
         screen, screen_id = self.check_exit_screen_on_top(program, other_id, active=other_id)
-        appeal = [a.get_name() for a in d.descendants(screen) if a.get_role_name() == "label"
+        # Its appeal, announced as it arrives: said even though the screen has no focus.
+        appeal = [a.get_name() for a in d.descendants(screen) if a.get_role_name() == "notification"
                   and "www." in a.get_name() and len(a.get_name()) > 150]
         self.assertEqual(len(appeal), 1)
         self.press(screen, "Exit")
