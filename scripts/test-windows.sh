@@ -33,6 +33,8 @@ prepare_prefix() {
     wineboot --init && wineserver -w || return
   fi
   wineserver -p || true # already up
+  # A program that crashes ends with a status rather than waiting behind Wine's crash dialog.
+  wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f || return
   local metric
   for metric in MenuFont MessageFont StatusFont IconFont SmCaptionFont; do
     wine reg add 'HKCU\Control Panel\Desktop\WindowMetrics' /v $metric /t REG_BINARY /d "$face" /f || return

@@ -358,6 +358,44 @@ class Windows(unittest.TestCase):
         self.assertEqual(program.wait_exit(30), 0)
         wait_for(lambda: not w.titled(CAPTION), 10, message="a window stayed")
 
+    @unittest.skipIf(OWN_DESKTOP or SCREENSHOTS, "found through X windows, under the window manager")
+    def test_pastes_and_the_monkey(self):
+        """Ctrl+V and Shift+Insert from an empty clipboard leave the question as it was; then
+        the monkey's random input (VELMOOR_MONKEY_EVENTS, 300 by default here). A crash ends
+        the copy with a non-zero status (the prefix shows no crash dialog)."""
+        from test_monkey import MonkeyEvents
+        d = self.desktop
+        program = d.start()
+        main = self.window_of_size("main")
+        x, y, w, h = self.settled_geometry(main)
+        d.xdotool("windowactivate", "--sync", main)
+        d.xdotool("mousemove", "--sync", x + 250, y + h - MENU_FREE["main"][1] + 110, "click", 1)
+        d.xdotool("type", "--delay", 20, "Rain?")
+        d.hold_selection(None)
+        d.xdotool("key", "--delay", 100, "ctrl+v", "shift+Insert")
+        time.sleep(1)
+        self.assertTrue(program.running(), "a paste from an empty clipboard ended the program")
+        d.xdotool("key", "--delay", 100, "ctrl+a", "ctrl+c")  # the question, copied out to X
+        self.assertEqual(wait_for(lambda: subprocess.run(["xclip", "-o", "-selection", "clipboard"], env=d.env,
+                                                         capture_output=True, text=True).stdout, 10), "Rain?")
+
+        events = int(os.environ.get("VELMOOR_MONKEY_EVENTS", "300"))
+        seed = int(os.environ.get("VELMOOR_MONKEY_SEED", "20261208"))
+        log_path = os.path.join(TOP, "build", "windows", "monkey-events.log")
+        with open(log_path, "w", encoding="utf-8") as log:
+            monkey = MonkeyEvents(d, log, seed)
+            for n in range(events):
+                if not program.running():
+                    code = program.wait_exit()
+                    self.assertEqual(code, 0, "the copy ended with %s (seed %d; events in %s)" % (code, seed, log_path))
+                    log.write("%d ended by Exit; started again\n" % n)
+                    program = d.start()
+                    self.window_of_size("main")
+                monkey.one(program, n)
+            log.flush()
+            time.sleep(1)
+            self.assertTrue(program.running() or program.wait_exit() == 0, "seed %d; events in %s" % (seed, log_path))
+
     @unittest.skipIf(OWN_DESKTOP, "found through X windows, under the window manager")
     def test_the_installer(self):
         prefix = tempfile.mkdtemp(prefix="velmoor-wine-")
