@@ -103,7 +103,7 @@ windows:
 
 installer: windows
 	@makensis -V2 -DVERSION=$(VERSION) -DSOURCE="$(abspath $(WINDOWS_DIST))" \
-	  -DICON="$(abspath build/windows/generated/velmoor.ico)" \
+	  -DICON="$(abspath build/windows/generated/velmoor.ico)" -DCONFIG="$(abspath build/windows/generated/installer.nsh)" \
 	  -DOUTFILE="$(abspath dist/velmoor-$(VERSION)-setup.exe)" installer/velmoor.nsi
 	@ls dist/velmoor-$(VERSION)-setup.exe
 

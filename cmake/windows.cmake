@@ -6,13 +6,28 @@ set_target_properties(velmoor PROPERTIES WIN32_EXECUTABLE ON)
 # No link time in the program's header: the same source links to the same file.
 target_link_options(velmoor PRIVATE LINKER:--no-insert-timestamp)
 
+# Every size Windows picks from at 100 to 200 % scale; 256 stored as PNG.
+set(velmoor_ico_sizes)
+foreach(size 16 20 24 32 40 48 64)
+  list(APPEND velmoor_ico_sizes ${generated}/icons/icon-${size}.png)
+endforeach()
 add_custom_command(OUTPUT ${generated}/velmoor.ico
-  COMMAND icotool --create --output=${generated}/velmoor.ico
-          ${generated}/icons/icon-16.png ${generated}/icons/icon-32.png ${generated}/icons/icon-48.png
+  COMMAND icotool --create --output=${generated}/velmoor.ico ${velmoor_ico_sizes}
           --raw=${generated}/icons/icon-256.png
   DEPENDS ${velmoor_icon_pngs})
+string(SUBSTRING "${VELMOOR_RELEASE_DATE}" 0 4 VELMOOR_COPYRIGHT_YEAR)
 configure_file(data/velmoor.rc.in ${generated}/velmoor.rc @ONLY)
-set_source_files_properties(${generated}/velmoor.rc PROPERTIES OBJECT_DEPENDS ${generated}/velmoor.ico)
+configure_file(data/velmoor.manifest ${generated}/velmoor.manifest @ONLY)
+# What the installer (installer/velmoor.nsi) takes from the build: the guard's name, the
+# site's pages for the Apps entry, the year.
+file(CONFIGURE OUTPUT ${generated}/installer.nsh CONTENT [[
+!define APP_ID "@VELMOOR_APP_ID_EFFECTIVE@"
+!define HOME_PAGE "@VELMOOR_SITE_BASE@@VELMOOR_PAGE_PATH@home-page"
+!define HELP_PAGE "@VELMOOR_SITE_BASE@@VELMOOR_PAGE_PATH@help-web-page"
+!define COPYRIGHT_YEAR "@VELMOOR_COPYRIGHT_YEAR@"
+]] @ONLY)
+set_source_files_properties(${generated}/velmoor.rc PROPERTIES OBJECT_DEPENDS
+                            "${generated}/velmoor.ico;${generated}/velmoor.manifest")
 target_sources(velmoor PRIVATE ${generated}/velmoor.rc)
 
 install(TARGETS velmoor RUNTIME DESTINATION .)

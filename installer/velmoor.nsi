@@ -2,14 +2,43 @@
 ; user's programs folder, with a Start-menu shortcut, a desktop shortcut if the user asks
 ; for one, and an uninstaller that the user's "Apps" list knows. Its pages: welcome,
 ; folder, progress, and a finish page that offers to run Velmoor. /S installs silently.
-;   makensis -DVERSION=1.15 -DSOURCE=<laid-out folder> -DICON=<velmoor.ico> -DOUTFILE=<setup.exe> velmoor.nsi
+; Neither the installer nor the uninstaller changes anything while Velmoor runs, and the
+; installer does not silently put an older version over a newer one. Exit statuses:
+;   0 done   1 cancelled by the user   2 a file could not be written or removed (the Apps
+;   entry and the uninstaller of what is there are kept)   3 Velmoor is running (silent:
+;   nothing changed)   4 a newer version is installed (silent: nothing changed)
+;   makensis -DVERSION=1.15 -DSOURCE=<laid-out folder> -DICON=<velmoor.ico> -DOUTFILE=<setup.exe>
+;            -DCONFIG=<installer.nsh made by CMake> velmoor.nsi
 ; A 64-bit installer for a 64-bit program (and one that a 64-bit-only Wine runs).
 Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
+ManifestDPIAware true
+ManifestSupportedOS all
+; A file that cannot be written stops the install rather than being skipped.
+AllowSkipFiles off
+
+!include "${CONFIG}" ; APP_ID, HOME_PAGE, HELP_PAGE, COPYRIGHT_YEAR
+!include "LogicLib.nsh"
+!include "FileFunc.nsh"
+!include "WordFunc.nsh"
 
 !define APP "Velmoor"
+!define PUBLISHER "Quennet Softwares"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmoor"
+!define STATUS_FILE_ERROR 2
+!define STATUS_RUNNING 3
+!define STATUS_NEWER_INSTALLED 4
+
+; What Properties > Details shows of the installer and of the uninstaller it writes.
+VIProductVersion "${VERSION}.0.0"
+VIFileVersion "${VERSION}.0.0"
+VIAddVersionKey /LANG=1033 "ProductName" "${APP}"
+VIAddVersionKey /LANG=1033 "CompanyName" "${PUBLISHER}"
+VIAddVersionKey /LANG=1033 "FileDescription" "${APP} ${VERSION} Setup"
+VIAddVersionKey /LANG=1033 "FileVersion" "${VERSION}"
+VIAddVersionKey /LANG=1033 "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright ${COPYRIGHT_YEAR} ${PUBLISHER}"
 
 Name "${APP} ${VERSION}"
 OutFile "${OUTFILE}"
@@ -35,6 +64,69 @@ InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
 
+; Whether a copy of Velmoor of this user runs: it holds a mutex named after the application
+; id and the user's account name, or (when another kind of object took that name) the same
+; name with ".guard". Interactively the user may close it and retry.
+!macro CHECK_NOT_RUNNING un
+Function ${un}CheckNotRunning
+  System::Call 'advapi32::GetUserNameW(w .r1, *i ${NSIS_MAX_STRLEN}) i .r0'
+  check:
+  StrCpy $2 0
+  ${ForEach} $3 0 1 + 1
+    ${If} $3 = 0
+      StrCpy $4 "Local\${APP_ID}.$1"
+    ${Else}
+      StrCpy $4 "Local\${APP_ID}.$1.guard"
+    ${EndIf}
+    ; SYNCHRONIZE; "access denied" means that it exists, made with other rights
+    System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w r4) p .r5 ?e'
+    Pop $6
+    ${If} $5 != 0
+      System::Call 'kernel32::CloseHandle(p r5)'
+      StrCpy $2 1
+    ${ElseIf} $6 = 5
+      StrCpy $2 1
+    ${EndIf}
+  ${Next}
+  ${If} $2 = 0
+    Return
+  ${EndIf}
+  ${If} ${Silent}
+    SetErrorLevel ${STATUS_RUNNING}
+    Quit
+  ${EndIf}
+  MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "${APP} is running. Close it, then click Retry." IDRETRY check
+  SetErrorLevel 1
+  Quit
+FunctionEnd
+!macroend
+!insertmacro CHECK_NOT_RUNNING ""
+!insertmacro CHECK_NOT_RUNNING "un."
+
+Function .onInit
+  Call CheckNotRunning
+  ; An older version over a newer one is asked about; refused when silent. The same
+  ; version again is a repair.
+  ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "DisplayVersion"
+  ${If} $0 != ""
+    ${VersionCompare} "$0" "${VERSION}" $1
+    ${If} $1 = 1
+      ${If} ${Silent}
+        SetErrorLevel ${STATUS_NEWER_INSTALLED}
+        Quit
+      ${EndIf}
+      MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON2 "${APP} $0 is installed, which is newer than this version. Replace it with ${APP} ${VERSION}?" IDYES replace
+      SetErrorLevel 1
+      Quit
+      replace:
+    ${EndIf}
+  ${EndIf}
+FunctionEnd
+
+Function un.onInit
+  Call un.CheckNotRunning
+FunctionEnd
+
 Function CreateDesktopShortcut
   CreateShortcut "$DESKTOP\${APP}.lnk" "$INSTDIR\velmoor.exe"
 FunctionEnd
@@ -47,20 +139,27 @@ Section "Install"
   CreateShortcut "$SMPROGRAMS\${APP}.lnk" "$INSTDIR\velmoor.exe"
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${APP}"
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
-  WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "Quennet Softwares"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\velmoor.exe"
   WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
   WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
   WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "URLInfoAbout" "${HOME_PAGE}"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "HelpLink" "${HELP_PAGE}"
+  ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
+  ${GetTime} "" "L" $0 $1 $2 $3 $4 $5 $6
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallDate" "$2$1$0"
 SectionEnd
 
 Section "Uninstall"
   SetShellVarContext current
-  Delete "$SMPROGRAMS\${APP}.lnk"
-  Delete "$DESKTOP\${APP}.lnk"
-  ; Only what the installer put there: a folder the user chose may hold other files.
+  ; Only what the installer put there: a folder the user chose may hold other files. The
+  ; program's files first: if one cannot be removed, the uninstaller, its Apps entry and
+  ; the shortcuts stay, so that it can be run again.
+  ClearErrors
   Delete "$INSTDIR\velmoor.exe"
   Delete "$INSTDIR\Qt6Core.dll"
   Delete "$INSTDIR\Qt6Gui.dll"
@@ -70,6 +169,13 @@ Section "Uninstall"
   Delete "$INSTDIR\libwinpthread-1.dll"
   Delete "$INSTDIR\platforms\qwindows.dll"
   Delete "$INSTDIR\styles\qwindowsvistastyle.dll"
+  ${If} ${Errors}
+    MessageBox MB_OK|MB_ICONSTOP "Some of ${APP}'s files in $INSTDIR could not be removed. Close every program that uses them, then run the uninstaller again." /SD IDOK
+    SetErrorLevel ${STATUS_FILE_ERROR}
+    Abort
+  ${EndIf}
+  Delete "$SMPROGRAMS\${APP}.lnk"
+  Delete "$DESKTOP\${APP}.lnk"
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR\platforms"
   RMDir "$INSTDIR\styles"

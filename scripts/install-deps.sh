@@ -33,7 +33,7 @@ windows_build=(
 )
 # Packaging and testing the Windows build under Wine
 windows=(
-  "${windows_build[@]}" wine wine64 nsis icoutils fonts-wine zip unzip
+  "${windows_build[@]}" wine wine64 nsis icoutils fonts-wine zip unzip python3-pefile
   xvfb xauth openbox xdotool x11-utils xclip imagemagick python3
 )
 

@@ -20,7 +20,17 @@ xvfb_pid=$!
 trap 'wineserver -k >/dev/null 2>&1 || true; kill $xvfb_pid 2>/dev/null || true' EXIT
 read -r -t 30 -u "$xvfb" number || { echo "test-windows.sh: Xvfb did not start" >&2; tail -n 20 "$log" >&2; exit 1; }
 export DISPLAY=:$number
-export WINEPREFIX=$PWD/build/windows/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# Nothing outside the build folder: the prefix's home (whose Desktop and Documents Wine links
+# into $HOME) is the build's own, and Wine's menu builder, which would turn the installer's
+# shortcuts into the desktop's menu entries, is off. Checked at the end.
+real_home=$HOME
+export VELMOOR_CACHE=${VELMOOR_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/velmoor} # the Windows Qt, built once
+stamp=build/windows/home-stamp
+touch "$stamp"
+export HOME=$PWD/build/windows/home XDG_CONFIG_HOME=$PWD/build/windows/home/.config \
+  XDG_DATA_HOME=$PWD/build/windows/home/.local/share XDG_CACHE_HOME=$PWD/build/windows/home/.cache
+mkdir -p "$HOME"
+export WINEPREFIX=$PWD/build/windows/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 # Windows' own interface font is not in a Wine prefix, and Wine's stand-in for it has no
 # Latin script as Qt reads it, so Qt would fall back to a serif face: name a sans face
 # that is there, as a Windows machine's settings name Segoe UI.
@@ -58,4 +68,10 @@ fi
 if [[ ${1:-} != --screenshots ]]; then
   # The window rules again in Wine's own desktop, where Wine manages the windows as Windows does.
   /usr/bin/python3 -W ignore tests/windows/test_windows.py "$version" --own-desktop
+fi
+left=$(find "$real_home" -xdev -newer "$stamp" -not -type d -not -path "$PWD/*" 2>/dev/null | head -n 20)
+if [[ -n $left ]]; then
+  echo "test-windows.sh: the tests wrote into $real_home:" >&2
+  echo "$left" >&2
+  exit 1
 fi

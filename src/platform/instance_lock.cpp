@@ -43,26 +43,46 @@ QString InstanceGuard::nameFor(const QString &applicationId)
     return applicationId + u'.' + account;
 }
 
+namespace {
+// Whether a mutex of this name exists; it is another copy's.
+bool mutexExists(const std::wstring &name)
+{
+    HANDLE existing = OpenMutexW(SYNCHRONIZE, FALSE, name.c_str());
+    if (existing)
+        CloseHandle(existing);
+    return existing || GetLastError() == ERROR_ACCESS_DENIED;
+}
+} // namespace
+
 InstanceGuard::Outcome InstanceGuard::take(QString &why)
 {
-    // The session's namespace: each signed-in user has a session of their own.
-    const std::wstring name = (QStringLiteral("Local\\") + m_name).toStdWString();
-    // Not inheritable: a browser started from here must not keep the name alive.
-    HANDLE mutex = CreateMutexW(nullptr, FALSE, name.c_str());
-    const DWORD error = GetLastError();
-    if (!mutex) {
-        // Made by a copy of this user's running with other rights (elevated).
-        if (error == ERROR_ACCESS_DENIED)
+    // The session's namespace: each signed-in user has a session of their own. When another
+    // kind of object (an event, a file mapping...) of another program holds the name, the
+    // copy takes a second name derived from it; a copy that takes the first name makes sure
+    // no copy holds the second.
+    const std::wstring first = (QStringLiteral("Local\\") + m_name).toStdWString();
+    const std::wstring second = first + L".guard";
+    for (const std::wstring *name : {&first, &second}) {
+        // Not inheritable: a browser started from here must not keep the name alive.
+        HANDLE mutex = CreateMutexW(nullptr, FALSE, name->c_str());
+        const DWORD error = GetLastError();
+        if (!mutex && error == ERROR_INVALID_HANDLE && name == &first)
+            continue; // a namesake of another kind
+        if (!mutex) {
+            // Made by a copy of this user's running with other rights (elevated).
+            if (error == ERROR_ACCESS_DENIED)
+                return Outcome::HeldByAnotherCopy;
+            why = QStringLiteral("CreateMutex failed with error %1").arg(error);
+            return Outcome::Unusable;
+        }
+        if (error == ERROR_ALREADY_EXISTS || (name == &first && mutexExists(second))) {
+            CloseHandle(mutex);
             return Outcome::HeldByAnotherCopy;
-        why = QStringLiteral("CreateMutex failed with error %1").arg(error);
-        return Outcome::Unusable;
+        }
+        m_handle = reinterpret_cast<qintptr>(mutex);
+        return Outcome::Taken;
     }
-    if (error == ERROR_ALREADY_EXISTS) {
-        CloseHandle(mutex);
-        return Outcome::HeldByAnotherCopy;
-    }
-    m_handle = reinterpret_cast<qintptr>(mutex);
-    return Outcome::Taken;
+    return Outcome::Unusable; // not reached
 }
 
 InstanceGuard::~InstanceGuard()

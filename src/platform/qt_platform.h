@@ -3,7 +3,6 @@
 
 #include "platform/platform.h"
 
-#include <QSettings>
 
 #include <chrono>
 #include <memory>
@@ -12,8 +11,9 @@
 
 namespace velmoor {
 
-// QSettings in INI form under the user's configuration folder (on Windows, by default, in
-// the registry), addressed by application name, section and key. QSettings replaces the
+// QSettings in INI form under the user's configuration folder (on Windows, by default, the
+// registry, each value the plain string given), addressed by application name, section and
+// key. QSettings replaces the
 // INI file atomically, so a crash during a write loses at most that write. Only the one
 // running copy writes the store (the instance guard runs first), so a lock file found
 // beside it was left by a crash and is cleared before writing rather than waited out. Only
@@ -32,7 +32,8 @@ private:
     bool clearLeftovers() const;
 
     QString m_fileName;
-    QSettings::Format m_format = QSettings::IniFormat;
+    QString m_application; // on Windows, when the store is the registry
+
 };
 
 class SystemClock : public Clock {

@@ -11,7 +11,7 @@
 
 namespace velmoor {
 
-#define VELMOOR_PAGE(key) VELMOOR_SITE_BASE "/velmoor/ssd.php?page=" key
+#define VELMOOR_PAGE(key) VELMOOR_SITE_BASE VELMOOR_PAGE_PATH key
 
 namespace pages {
 inline constexpr char kQuennetSoftwares[] = VELMOOR_PAGE("quennetsoftwares");

@@ -194,6 +194,25 @@ class Windows(unittest.TestCase):
                 values[parts[0]] = parts[2]
         return out.returncode, values
 
+    def check_identities(self, setup, uninstaller, program):
+        """Each executable's version information names Velmoor and this version; the program
+        carries its manifest and its icon at every size Windows picks from."""
+        import pefile
+        for path in (setup, uninstaller, program):
+            pe = pefile.PE(path)
+            strings = {k.decode(): v.decode() for info in pe.FileInfo[0] if hasattr(info, "StringTable")
+                       for table in info.StringTable for k, v in table.entries.items()}
+            with self.subTest(os.path.basename(path)):
+                self.assertEqual((strings.get("ProductName"), strings.get("ProductVersion")), ("Velmoor", VERSION))
+                self.assertIn("Quennet Softwares", strings.get("LegalCopyright", ""))
+        resources = {entry.id: entry for entry in pe.DIRECTORY_ENTRY_RESOURCE.entries}
+        manifest = resources[24].directory.entries[0].directory.entries[0].data.struct
+        manifest = pe.get_data(manifest.OffsetToData, manifest.Size).decode()
+        for part in ('level="asInvoker"', "PerMonitorV2", "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"):
+            self.assertIn(part, manifest)
+        self.assertNotIn("<activeCodePage", manifest)
+        self.assertEqual(len(resources[3].directory.entries), 8)  # 16, 20, 24, 32, 40, 48, 64, 256
+
     # --- the program ---------------------------------------------------------------------
     @unittest.skipIf(OWN_DESKTOP or SCREENSHOTS, "a build's matter, not the desktop's")
     def test_the_same_tree_built_elsewhere_gives_the_same_files(self):
@@ -283,6 +302,45 @@ class Windows(unittest.TestCase):
         d.xdotool("key", "alt+x")
         self.assertEqual(program.wait_exit(30), 0)
         wait_for(lambda: not self.windows(CAPTION), 10, message="a window stayed")
+
+    @unittest.skipIf(OWN_DESKTOP or SCREENSHOTS, "found through X windows, under the window manager")
+    def test_the_store_and_the_guard(self):
+        """The store holds exactly the scrambled text (a count of 7 is one "@"), and what the
+        earlier version wrote as "@@" reads back as it meant it; another program's object of
+        the guard's name neither locks the user out nor lets a second copy run."""
+        d = self.desktop
+
+        def wine(*args):
+            return subprocess.run(["wine", *args], env=d.env, capture_output=True, text=True, timeout=60)
+
+        def scramble(text):
+            return "".join(chr(ord(c) + 9) for c in text)
+        month_ago = time.strftime("%Y-%m-%d", time.localtime(time.time() - 30 * 86400))
+        for key, data in (("Install", "@@"), ("Duration", scramble(month_ago))):
+            wine("reg", "add", SETTINGS_KEY, "/v", scramble(key), "/d", data, "/f")
+        with open(os.path.join(TOP, "build", "windows", "generated", "installer.nsh"), encoding="utf-8") as f:
+            app_id = next(line.split('"')[1] for line in f if line.startswith("!define APP_ID"))
+        user = wine("cmd", "/c", "echo %USERNAME%").stdout.strip()
+        holder = subprocess.Popen(["wine", WINE_WINDOWS, "event", r"Local\%s.%s" % (app_id, user)], env=d.env,
+                                  stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
+        try:
+            self.assertEqual(holder.stdout.readline().strip(), "held")
+            program = d.start()
+            reminder = wait_for(lambda: self.windows("Velmoor"), 30, interval=0.2, message="no reminder")
+            d.xdotool("windowactivate", "--sync", reminder[0])
+            d.xdotool("key", "Escape")  # No
+            self.window_of_size("main")
+            self.assertEqual(self.registry(SETTINGS_KEY)[1][scramble("Install")], "@")
+            second = d.start()
+            refusal = wait_for(lambda: self.windows("Velmoor"), 30, interval=0.2, message="no refusal")
+            d.xdotool("windowactivate", "--sync", refusal[0])
+            d.xdotool("key", "Return")
+            self.assertEqual(second.wait_exit(30), 0)
+            self.assertTrue(program.running())
+            self.assertNotIn("starting anyway", program.output())
+        finally:
+            holder.stdin.close()
+            holder.wait(30)
 
     def test_window_rules(self):
         """As Windows manages windows: the question window centred, a box that keeps the keys,
@@ -436,12 +494,37 @@ class Windows(unittest.TestCase):
             code, values = self.registry(UNINSTALL_KEY, env)
             self.assertEqual((code, values.get("DisplayVersion")), (0, VERSION))
 
-            # The shortcut starts the installed program.
+            # The Apps entry in full; each executable names Velmoor and its version.
+            entry = self.registry(UNINSTALL_KEY, env)[1]
+            self.assertGreater(int(entry["EstimatedSize"], 16), 10000)  # KB, as REG_DWORD 0x...
+            self.assertEqual(entry["InstallDate"], time.strftime("%Y%m%d"))
+            self.assertTrue(entry["URLInfoAbout"].endswith("?page=home-page"), entry)
+            self.assertTrue(entry["HelpLink"].endswith("?page=help-web-page"), entry)
+            self.check_identities(SETUP, os.path.join(folder, "uninstall.exe"), os.path.join(folder, "velmoor.exe"))
+
+            # The shortcut starts the installed program. While it runs, neither the installer
+            # nor the uninstaller changes anything, and both say so by their status.
             subprocess.Popen(["wine", "start", "/wait", shortcut], env=env, stdout=subprocess.DEVNULL,
                              stderr=subprocess.DEVNULL)
             self.window_of_size("main")
+            files = {name: os.path.getmtime(os.path.join(folder, name)) for name in os.listdir(folder)}
+            self.assertEqual(wine(SETUP, "/S").returncode, 3)
+            in_place = local + r"\Programs\Velmoor"
+            self.assertEqual(wine(in_place + r"\uninstall.exe", "/S", "_?=" + in_place).returncode, 3)
+            self.assertEqual({name: os.path.getmtime(os.path.join(folder, name)) for name in os.listdir(folder)},
+                             files)
+            self.assertEqual(self.registry(UNINSTALL_KEY, env)[1], entry)
             subprocess.run(["wineserver", "-k"], env=env)
             subprocess.run(["wineserver", "-w"], env=env, timeout=30)
+
+            # Over a newer version: refused when silent, nothing changed; the same version again
+            # is a repair.
+            newer = ["reg", "add", r"HKCU\%s" % UNINSTALL_KEY[5:], "/v", "DisplayVersion", "/d", "99.1", "/f"]
+            wine(*newer)
+            self.assertEqual(wine(SETUP, "/S").returncode, 4)
+            self.assertEqual(self.registry(UNINSTALL_KEY, env)[1]["DisplayVersion"], "99.1")
+            wine(*newer[:-2], VERSION, "/f")
+            self.assertEqual(wine(SETUP, "/S").returncode, 0)
 
             wine(local + r"\Programs\Velmoor\uninstall.exe", "/S")
             wait_for(lambda: not os.path.exists(folder), 60, interval=0.5, message="the uninstaller left files")

@@ -2,7 +2,9 @@
 // shows the X server one window for all of them): each visible window from the top of the
 // stacking order down, one line each, tab-separated: handle, owner, topmost (0/1),
 // foreground (0/1), the window's rectangle and its client area's (x,y,w,h on the screen),
-// title. `wine_windows close HANDLE` asks a window to close, as a task bar's Close does.
+// title. `wine_windows close HANDLE` asks a window to close, as a task bar's Close does;
+// `wine_windows event NAME` holds an event of that name (another program's namesake of the
+// one-copy guard) until its standard input closes.
 
 #include <windows.h>
 
@@ -41,6 +43,19 @@ int main(int argc, char *argv[])
         const auto window =
             reinterpret_cast<HWND>(static_cast<UINT_PTR>(std::strtoull(argv[2], nullptr, 10)));
         return PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : 1;
+    }
+    if (argc == 3 && std::strcmp(argv[1], "event") == 0) {
+        wchar_t name[512] = {};
+        MultiByteToWideChar(CP_UTF8, 0, argv[2], -1, name, 512);
+        HANDLE event = CreateEventW(nullptr, TRUE, FALSE, name);
+        if (!event)
+            return 1;
+        std::puts("held");
+        std::fflush(stdout);
+        while (std::getchar() != EOF) {
+        }
+        CloseHandle(event);
+        return 0;
     }
     EnumWindows(print, 0);
     return 0;
