@@ -110,7 +110,7 @@ class Monkey(DesktopCase):
         deadline = time.monotonic() + 5
         while program.running() and not program.x_windows():
             if time.monotonic() > deadline:
-                self.fail_with("a live copy with no window")
+                self.fail_with("a live copy with no window: %s" % program.describe())
             time.sleep(0.1)
         shown = program.showing_windows()
         mains = [w for w in d.children(d.atspi_app(program.pid) or d.Atspi.get_desktop(0))
