@@ -3,7 +3,6 @@
 
 #include "platform/platform.h"
 
-
 #include <chrono>
 #include <memory>
 #include <optional>
@@ -33,7 +32,6 @@ private:
 
     QString m_fileName;
     QString m_application; // on Windows, when the store is the registry
-
 };
 
 class SystemClock : public Clock {
