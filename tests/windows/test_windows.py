@@ -194,6 +194,17 @@ class Windows(unittest.TestCase):
                 values[parts[0]] = parts[2]
         return out.returncode, values
 
+    def second_copy_is_refused(self, program):
+        """A second copy started beside `program`: its refusal answered, it ends with 0, and
+        `program` runs on."""
+        d = self.desktop
+        second = d.start()
+        box = wait_for(lambda: self.windows("Velmoor"), 30, interval=0.2, message="no refusal")
+        d.xdotool("windowactivate", "--sync", box[0])
+        d.xdotool("key", "Return")
+        self.assertEqual(second.wait_exit(30), 0)
+        self.assertTrue(program.running())
+
     def check_identities(self, setup, uninstaller, program):
         """Each executable's version information names Velmoor and this version; the program
         carries its manifest and its icon at every size Windows picks from."""
@@ -286,12 +297,7 @@ class Windows(unittest.TestCase):
                                capture_output=True, text=True).stdout.strip()
         shutil.rmtree(subprocess.run(["wine", "winepath", "-u", local], env=d.env, capture_output=True,
                                      text=True).stdout.strip(), ignore_errors=True)
-        second = d.start()
-        box = wait_for(lambda: self.windows("Velmoor"), 30, interval=0.2, message="no refusal")
-        d.xdotool("windowactivate", "--sync", box[0])
-        d.xdotool("key", "Return")
-        self.assertEqual(second.wait_exit(30), 0)
-        self.assertTrue(program.running())
+        self.second_copy_is_refused(program)
 
         # Closing the result window shows the exit screen; E&xit ends the program.
         d.xdotool("windowactivate", "--sync", result)
@@ -331,12 +337,7 @@ class Windows(unittest.TestCase):
             d.xdotool("key", "Escape")  # No
             self.window_of_size("main")
             self.assertEqual(self.registry(SETTINGS_KEY)[1][scramble("Install")], "@")
-            second = d.start()
-            refusal = wait_for(lambda: self.windows("Velmoor"), 30, interval=0.2, message="no refusal")
-            d.xdotool("windowactivate", "--sync", refusal[0])
-            d.xdotool("key", "Return")
-            self.assertEqual(second.wait_exit(30), 0)
-            self.assertTrue(program.running())
+            self.second_copy_is_refused(program)
             self.assertNotIn("starting anyway", program.output())
         finally:
             holder.stdin.close()
