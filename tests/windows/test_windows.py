@@ -136,6 +136,9 @@ class Windows(unittest.TestCase):
         subprocess.run(["wineserver", "-k"], env=cls.desktop.env, capture_output=True)
         subprocess.run(["wineserver", "-w"], env=cls.desktop.env, capture_output=True, timeout=60)
 
+    def setUp(self):
+        self.desktop.site.requests.clear()  # the pages an earlier test (the monkey's) opened
+
     def tearDown(self):
         for program in self.desktop.programs:  # each the Windows program's own process
             program.kill()
