@@ -51,10 +51,8 @@ DisplayProbe::DisplayProbe()
             x11Wanted = true;
         else if (platform.startsWith("wayland"))
             waylandWanted = true;
-        else if (!platform.isEmpty()) {
-            m_canStart = true;
+        else if (!platform.isEmpty())
             return;
-        }
     }
 
     const QByteArray x11 = x11Wanted ? qgetenv("DISPLAY") : QByteArray();
@@ -65,13 +63,11 @@ DisplayProbe::DisplayProbe()
     if (!x11.isEmpty()) {
         m_x = xcb_connect(x11.constData(), nullptr);
         if (xcb_connection_has_error(m_x) == 0) {
-            m_canStart = true;
             m_platforms = named.isEmpty() ? "xcb;wayland" : nullptr;
             return;
         }
     }
     if (!wayland.isEmpty() && compositorListens(wayland)) {
-        m_canStart = true;
         m_platforms = named.isEmpty() ? "wayland" : nullptr;
         return;
     }

@@ -59,30 +59,31 @@ InstanceGuard::Outcome InstanceGuard::take(QString &why)
     // The session's namespace: each signed-in user has a session of their own. When another
     // kind of object (an event, a file mapping...) of another program holds the name, the
     // copy takes a second name derived from it; a copy that takes the first name makes sure
-    // no copy holds the second.
+    // no copy holds the second. Not inheritable: a browser started from here must not keep
+    // the name alive.
     const std::wstring first = (QStringLiteral("Local\\") + m_name).toStdWString();
     const std::wstring second = first + L".guard";
-    for (const std::wstring *name : {&first, &second}) {
-        // Not inheritable: a browser started from here must not keep the name alive.
-        HANDLE mutex = CreateMutexW(nullptr, FALSE, name->c_str());
-        const DWORD error = GetLastError();
-        if (!mutex && error == ERROR_INVALID_HANDLE && name == &first)
-            continue; // a namesake of another kind
-        if (!mutex) {
-            // Made by a copy of this user's running with other rights (elevated).
-            if (error == ERROR_ACCESS_DENIED)
-                return Outcome::HeldByAnotherCopy;
-            why = QStringLiteral("CreateMutex failed with error %1").arg(error);
-            return Outcome::Unusable;
-        }
-        if (error == ERROR_ALREADY_EXISTS || (name == &first && mutexExists(second))) {
-            CloseHandle(mutex);
-            return Outcome::HeldByAnotherCopy;
-        }
-        m_handle = reinterpret_cast<qintptr>(mutex);
-        return Outcome::Taken;
+    HANDLE mutex = CreateMutexW(nullptr, FALSE, first.c_str());
+    DWORD error = GetLastError();
+    if (!mutex && error == ERROR_INVALID_HANDLE) {
+        mutex = CreateMutexW(nullptr, FALSE, second.c_str());
+        error = GetLastError();
+    } else if (mutex && error != ERROR_ALREADY_EXISTS && mutexExists(second)) {
+        error = ERROR_ALREADY_EXISTS;
     }
-    return Outcome::Unusable; // not reached
+    if (!mutex) {
+        // Made by a copy of this user's running with other rights (elevated).
+        if (error == ERROR_ACCESS_DENIED)
+            return Outcome::HeldByAnotherCopy;
+        why = QStringLiteral("CreateMutex failed with error %1").arg(error);
+        return Outcome::Unusable;
+    }
+    if (error == ERROR_ALREADY_EXISTS) {
+        CloseHandle(mutex);
+        return Outcome::HeldByAnotherCopy;
+    }
+    m_handle = reinterpret_cast<qintptr>(mutex);
+    return Outcome::Taken;
 }
 
 InstanceGuard::~InstanceGuard()
