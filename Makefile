@@ -13,7 +13,7 @@ SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null || date -u -d "
 export SOURCE_DATE_EPOCH
 
 .PHONY: all deps build program release run install package test test-package test-asan bench bench-windows screenshots \
-        check windows installer test-windows screenshots-windows clean
+        check translations windows installer test-windows screenshots-windows clean
 all: build
 
 deps:
@@ -80,6 +80,12 @@ bench-windows: windows
 
 screenshots: build
 	@VELMOOR_BINARY=build/dev/velmoor /usr/bin/python3 -W ignore tests/e2e/screenshots.py build/dev/velmoor docs/screenshots
+
+# The translations (translations/*.ts) brought up to date with the texts in the code, for
+# translators to fill in.
+translations: deps
+	@cmake --preset dev $(CMAKE_FLAGS) >/dev/null
+	@cmake --build --preset dev --target update_translations
 
 # Formatting, then static analysis of the C++ (on the dev build's compile commands) and the
 # Python.

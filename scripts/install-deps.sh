@@ -9,11 +9,14 @@ set -euo pipefail
 linux=(
   # build
   g++ cmake ninja-build make qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+  # the texts in other languages: Qt's translation tools, and Qt's own texts translated
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   pkg-config libxcb1-dev
   # the icon is drawn once as SVG; its PNG sizes are rendered when building
   librsvg2-bin
-  # the windows ask for Verdana; DejaVu Sans is the metric-close face we map it to
-  fonts-dejavu-core fontconfig
+  # the windows ask for Verdana; DejaVu Sans is the metric-close face we map it to (it has
+  # Arabic too); Japanese and Chinese from Droid Sans Fallback
+  fonts-dejavu-core fonts-droid-fallback fontconfig
   # tests: a virtual X server, a window manager, input and screen tools, a stand-in site
   xvfb xauth openbox xdotool x11-utils xclip imagemagick python3 dbus libfaketime
   python3-pyatspi at-spi2-core gir1.2-atspi-2.0
@@ -30,6 +33,7 @@ bench=(
 windows_build=(
   g++ cmake ninja-build make dpkg-dev qt6-base-dev qt6-base-dev-tools librsvg2-bin
   mingw-w64 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 )
 # Packaging and testing the Windows build under Wine
 windows=(

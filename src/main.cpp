@@ -5,6 +5,7 @@
 #include "platform/desktop_services.h"
 #include "platform/display.h"
 #include "platform/instance_lock.h"
+#include "platform/languages.h"
 #include "platform/look.h"
 #include "platform/qt_platform.h"
 #include "platform/terminal.h"
@@ -38,10 +39,14 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
     for (int i = 1; i < argc; ++i) {
         const QString argument = QString::fromLocal8Bit(argv[i]);
         if (isOneOf(argument, {"-h", "--help", "-help"})) {
-            std::fputs("Usage: velmoor [--help | --version]\n"
-                       "Answers a question with Yes or No: type it, press Get My Answer.\n\n"
-                       "  -h, --help     print this help and exit\n"
-                       "  -v, --version  print the version and exit\n",
+            int one = 1;
+            const QCoreApplication translating(one, argv);
+            velmoor::useLanguage(velmoor::systemLanguage());
+            std::fputs(qPrintable(QCoreApplication::translate(
+                           "CommandLine", "Usage: velmoor [--help | --version]\n"
+                                          "Answers a question with Yes or No: type it, press Get My Answer.\n\n"
+                                          "  -h, --help     print this help and exit\n"
+                                          "  -v, --version  print the version and exit\n")),
                        stdout);
             return 0;
         }
@@ -93,6 +98,7 @@ int main(int argc, char *argv[])
     int qtArgc = static_cast<int>(qtArguments.size());
     qtArguments << nullptr;
     QApplication app(qtArgc, const_cast<char **>(qtArguments.data()));
+    useLanguage(systemLanguage());
 #ifndef Q_OS_WIN
     display.reset(); // Qt holds a connection of its own now
 #endif

@@ -39,9 +39,8 @@ void FrmDisplay::presentAnswer(qint16 answer)
     const bool yes = answer == kYes;
     m_ui->picResult->setStyleSheet(
         QStringLiteral("background: %1;").arg(look::css(yes ? look::kWhite : look::kBlack)));
-    m_ui->lblAnswer->setText(yes ? QStringLiteral("Yes") : QStringLiteral("No"));
-    m_ui->picResult->setAccessibleName(yes ? QStringLiteral("Yes: white square")
-                                           : QStringLiteral("No: black square"));
+    m_ui->lblAnswer->setText(yes ? tr("Yes") : tr("No"));
+    m_ui->picResult->setAccessibleName(yes ? tr("Yes: white square") : tr("No: black square"));
     // Spoken as the window appears: a screen reader would otherwise say only "Back".
     markAsAnnouncement(*m_ui->lblAnswer, m_ui->Label2->text() + u' ' + m_ui->lblAnswer->text());
     m_ui->lblAnswer->adjustSize(); // grows to the right; the left edge stays

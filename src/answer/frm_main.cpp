@@ -110,7 +110,7 @@ bool FrmMain::ValidateQuestion()
     if (!m_ui->txtQuestion->toPlainText().isEmpty())
         return true;
     QPointer<FrmMain> self(this);
-    m_services.boxes.show(QStringLiteral("Plese Enter Your Question"), MsgIcon::Information, MsgButtons::Ok);
+    m_services.boxes.show(tr("Plese Enter Your Question"), MsgIcon::Information, MsgButtons::Ok);
     if (self)
         m_ui->txtQuestion->setFocus();
     return false;

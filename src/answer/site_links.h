@@ -27,7 +27,7 @@ template <typename Ui> void connectSiteLinks(QObject *owner, Ui &ui, const ModHe
         if (!label)
             qFatal("a main window has no label %s for its offer", offer.label);
         link(label, &ClickLabel::clicked, offer.open);
-        label->setText(withoutMnemonic(offer.caption));
+        label->setText(withoutMnemonic(promo::caption(offer)));
     }
     QObject::connect(ui.mnuAbout, &QAction::triggered, owner,
                      [&help, owner] { FrmAbout::showModal(help, qobject_cast<QWidget *>(owner)); });

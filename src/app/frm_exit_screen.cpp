@@ -19,9 +19,9 @@ FrmExitScreen::FrmExitScreen(Services &services, WindowRegistry &registry)
     resolveSheetColours(*this);
     setFont(formFont());
     fixClientSize(*this, {741, 315});
-    m_ui->Check1->setText(QStringLiteral("Visit ") + forumAddress() + QStringLiteral(" now"));
+    m_ui->Check1->setText(tr("Visit %1 now").arg(forumAddress()));
     // A check box only in looks: each tick opens the forum.
-    markAsLink(*m_ui->Check1, QStringLiteral("Opens the forum in your browser"));
+    markAsLink(*m_ui->Check1, tr("Opens the forum in your browser"));
     markAsWindow(*this);
     m_ui->Label3->setText(promo::familyText());
     // Bold underlined Verdana 9 pt, drawn a little tighter: the face that stands in for

@@ -97,6 +97,36 @@ private:
     QWidget &m_window;
     QMargins m_assumed;
 };
+// The controls a parent places itself, at the same distance from its other side, and
+// theirs in turn (a layout mirrors its own).
+void mirrorChildren(QWidget &parent)
+{
+    for (QWidget *child : parent.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (child->isWindow())
+            continue;
+        if (!parent.layout())
+            child->move(parent.width() - child->x() - child->width(), child->y());
+        mirrorChildren(*child);
+    }
+}
+
+// Mirrors a window drawn for left to right once, as it first shows: by then its texts have
+// sized the labels that fit themselves to them.
+class Mirroring : public QObject {
+public:
+    explicit Mirroring(QWidget &window) : QObject(&window) { window.installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::Show)
+            return false;
+        watched->removeEventFilter(this);
+        mirrorChildren(*static_cast<QWidget *>(watched));
+        deleteLater();
+        return false;
+    }
+};
 } // namespace
 
 void fixClientSize(QWidget &window, QSize client)
@@ -110,6 +140,8 @@ void fixClientSize(QWidget &window, QSize client)
     }
     centreFrame(window, g_frameMargins);
     new FrameCentring(window, g_frameMargins);
+    if (window.isRightToLeft())
+        new Mirroring(window);
 }
 
 QString look::css(const QColor &colour)

@@ -54,7 +54,8 @@ void setColours(QWidget &widget, const QColor &text, const std::optional<QColor>
 void setBackground(QWidget &widget, const QColor &background);
 
 // Makes the window fixed-size with this client area (below any menu bar) and centres the
-// whole window, its frame included, on the screen.
+// whole window, its frame included, on the screen. In a right-to-left language the window's
+// controls are mirrored when it first shows.
 void fixClientSize(QWidget &window, QSize client);
 
 // A caption as a person sees it: "&x" marks an access key and shows as "x", "&&" shows as

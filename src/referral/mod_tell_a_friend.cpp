@@ -1,6 +1,40 @@
 #include "referral/mod_tell_a_friend.h"
 
+#include <QCoreApplication>
+
 namespace velmoor {
+
+namespace prompts {
+QString name()
+{
+    return QCoreApplication::translate("Referral", "Your Name");
+}
+QString email()
+{
+    return QCoreApplication::translate("Referral", "Your Email Address");
+}
+QString friendName()
+{
+    return QCoreApplication::translate("Referral", "Friend's Name");
+}
+QString friendEmail()
+{
+    return QCoreApplication::translate("Referral", "Friend's Email Address");
+}
+QString message()
+{
+    return QCoreApplication::translate("Referral", "Your Message");
+}
+QString messageInitial()
+{
+    return message() + QStringLiteral("\r\n");
+}
+} // namespace prompts
+
+QString noSpaceInEmail()
+{
+    return QCoreApplication::translate("Referral", "Email Address Cannot Contain Space");
+}
 
 QString trimSpaces(const QString &text)
 {
@@ -35,9 +69,10 @@ QString encodeQueryValue(const QString &value)
 
 QString referralTooLong(qsizetype length)
 {
-    return QStringLiteral("This referral is too long to send: please shorten the message or the "
-                          "names. A web address handed to the browser may hold at most %1 "
-                          "characters, and this one would need %2.")
+    return QCoreApplication::translate("Referral",
+                                       "This referral is too long to send: please shorten the message or the "
+                                       "names. A web address handed to the browser may hold at most %1 "
+                                       "characters, and this one would need %2.")
         .arg(kMaxReferralAddress)
         .arg(length);
 }
@@ -51,12 +86,12 @@ void ModTellAFriend::cmdSubmit_Click(const ReferralFields &fields)
     strFriendEmail = trimSpaces(fields.friendEmail);
 
     if (strEmail == strFriendEmail)
-        return refuse(QStringLiteral("Please Enter Distinct Email Addresses"));
+        return refuse(QCoreApplication::translate("Referral", "Please Enter Distinct Email Addresses"));
     const auto proper = [](const QString &address) {
         return address.contains(u'@') && address.contains(u'.');
     };
     if (!proper(strEmail) || !proper(strFriendEmail))
-        return refuse(QStringLiteral("Please Enter Proper Email Address"));
+        return refuse(QCoreApplication::translate("Referral", "Please Enter Proper Email Address"));
     SubmitReferral();
 }
 
@@ -65,12 +100,12 @@ void ModTellAFriend::SubmitReferral()
     const auto missing = [](const QString &value, const QString &prompt) {
         return value.isEmpty() || value == prompt;
     };
-    if (missing(strName, prompts::kName))
-        return refuse(QStringLiteral("Please Enter Your Name"));
-    if (missing(strMessage, prompts::kMessage))
-        return refuse(QStringLiteral("Please Enter Your Message"));
-    if (missing(strFriendName, prompts::kFriendName))
-        return refuse(QStringLiteral("Please Enter Your Friend's Name"));
+    if (missing(strName, prompts::name()))
+        return refuse(QCoreApplication::translate("Referral", "Please Enter Your Name"));
+    if (missing(strMessage, prompts::message()))
+        return refuse(QCoreApplication::translate("Referral", "Please Enter Your Message"));
+    if (missing(strFriendName, prompts::friendName()))
+        return refuse(QCoreApplication::translate("Referral", "Please Enter Your Friend's Name"));
     const QString address = referralAddress();
     if (address.size() > kMaxReferralAddress)
         return refuse(referralTooLong(address.size()));

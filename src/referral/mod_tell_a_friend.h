@@ -10,14 +10,16 @@
 
 namespace velmoor {
 
+// The fields' prompts, in the language the program speaks: a field is compared with the
+// prompt it shows.
 namespace prompts {
-inline const QString kName = QStringLiteral("Your Name");
-inline const QString kEmail = QStringLiteral("Your Email Address");
-inline const QString kFriendName = QStringLiteral("Friend's Name");
-inline const QString kFriendEmail = QStringLiteral("Friend's Email Address");
-inline const QString kMessage = QStringLiteral("Your Message");
+QString name();
+QString email();
+QString friendName();
+QString friendEmail();
+QString message();
 // The message field starts with its prompt and a line break, so it does not count as one.
-inline const QString kMessageInitial = QStringLiteral("Your Message\r\n");
+QString messageInitial();
 } // namespace prompts
 
 // Without leading and trailing spaces (code 32 only; tabs and line breaks stay).
@@ -27,7 +29,7 @@ std::optional<QString> contentOnEntry(const QString &content, const QString &pro
 // The content a field gets when it loses the focus, or nullopt to leave it alone.
 std::optional<QString> contentOnLeave(const QString &content, const QString &prompt);
 
-inline const QString kNoSpaceInEmail = QStringLiteral("Email Address Cannot Contain Space");
+QString noSpaceInEmail();
 
 // The longest referral address the program hands to the browser, which receives it as
 // one argument of its command line: Windows allows a whole command line 32,767 characters,

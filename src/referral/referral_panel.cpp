@@ -21,11 +21,11 @@ ReferralPanel::ReferralPanel(Fields fields, ModTellAFriend &module, MessageBoxes
     for (QLineEdit *line :
          {m_fields.txtName, m_fields.txtEmail, m_fields.txtFriendName, m_fields.txtFriendEmail})
         line->setMaxLength(std::numeric_limits<int>::max());
-    m_fields.txtName->setText(prompts::kName);
-    m_fields.txtEmail->setText(prompts::kEmail);
-    m_fields.txtFriendName->setText(prompts::kFriendName);
-    m_fields.txtFriendEmail->setText(prompts::kFriendEmail);
-    setText(m_fields.txtMessage, prompts::kMessageInitial);
+    m_fields.txtName->setText(prompts::name());
+    m_fields.txtEmail->setText(prompts::email());
+    m_fields.txtFriendName->setText(prompts::friendName());
+    m_fields.txtFriendEmail->setText(prompts::friendEmail());
+    setText(m_fields.txtMessage, prompts::messageInitial());
     for (QObject *field :
          {static_cast<QObject *>(m_fields.txtName), static_cast<QObject *>(m_fields.txtEmail),
           static_cast<QObject *>(m_fields.txtFriendName), static_cast<QObject *>(m_fields.txtFriendEmail),
@@ -59,14 +59,14 @@ void ReferralPanel::setText(QObject *field, const QString &text)
 QString ReferralPanel::promptOf(QObject *field) const
 {
     if (field == m_fields.txtName)
-        return prompts::kName;
+        return prompts::name();
     if (field == m_fields.txtEmail)
-        return prompts::kEmail;
+        return prompts::email();
     if (field == m_fields.txtFriendName)
-        return prompts::kFriendName;
+        return prompts::friendName();
     if (field == m_fields.txtFriendEmail)
-        return prompts::kFriendEmail;
-    return prompts::kMessage;
+        return prompts::friendEmail();
+    return prompts::message();
 }
 
 bool ReferralPanel::eventFilter(QObject *watched, QEvent *event)
@@ -90,7 +90,7 @@ bool ReferralPanel::eventFilter(QObject *watched, QEvent *event)
         const bool emailField = watched == m_fields.txtEmail || watched == m_fields.txtFriendEmail;
         if (emailField && static_cast<QKeyEvent *>(event)->text() == QStringLiteral(" ")) {
             QPointer<QWidget> field = static_cast<QWidget *>(watched);
-            m_boxes.show(kNoSpaceInEmail, MsgIcon::Critical, MsgButtons::Ok);
+            m_boxes.show(noSpaceInEmail(), MsgIcon::Critical, MsgButtons::Ok);
             if (field)
                 field->setFocus();
             return true; // the space never reaches the field

@@ -59,15 +59,14 @@ void FrmAbout::showModal(const ModHelp &help, QWidget *opener)
 
 QString FrmAbout::description()
 {
-    return QStringLiteral(
-        "Velmoor is a simple divination tool that can be used to solve your simple problems in "
-        "life. Questions that can only be answered in yes / no form will have the most accurate "
-        "results. All rights to this software are held by its publisher, Quennet Softwares.");
+    return tr("Velmoor is a simple divination tool that can be used to solve your simple problems in "
+              "life. Questions that can only be answered in yes / no form will have the most accurate "
+              "results. All rights to this software are held by its publisher, Quennet Softwares.");
 }
 
 QString FrmAbout::homePageInvitation()
 {
-    return QStringLiteral("Visit us at ") + forumAddress();
+    return tr("Visit us at %1").arg(forumAddress());
 }
 
 } // namespace velmoor

@@ -16,12 +16,14 @@ enum class Offer { CoBrand, FullBrand };
 struct OfferLink {
     Offer offer;
     const char *label; // the object name of its label, the same in both main windows
-    QString caption;   // a doubled ampersand stands for one
+    const char *caption; // in English; a doubled ampersand stands for one
     void (ModHelp::*open)() const;
 };
 
 // Every offer, in the order of the enum.
 const std::array<OfferLink, 2> &offers();
+// An offer's caption in the language the program speaks.
+QString caption(const OfferLink &offer);
 
 // The forum strip at the top of both main windows.
 QString forumStrip();

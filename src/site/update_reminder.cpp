@@ -2,6 +2,8 @@
 
 #include "platform/numbers.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -62,6 +64,13 @@ std::optional<qint32> toWholeNumber(const QString &text)
 }
 } // namespace
 
+QString reminderText()
+{
+    // Two lines, as the box shows them.
+    return QCoreApplication::translate("UpdateReminder", "There maybe an update to this software available")
+           + u'\r' + QCoreApplication::translate("UpdateReminder", "Do you want to check for an update?");
+}
+
 QString ScrambleText(const QString &text)
 {
     return shifted(text, kScrambleOffset);
@@ -118,7 +127,7 @@ void UpdateReminderRun::UpdateReminder()
     if (days >= -14 && days <= 14)
         return;
 
-    const MsgAnswer answer = m_boxes.show(kReminderText, MsgIcon::Information, MsgButtons::YesNo);
+    const MsgAnswer answer = m_boxes.show(reminderText(), MsgIcon::Information, MsgButtons::YesNo);
 
     const std::optional<QString> storedInstall = m_store.read(kSettingsSection, strInstallKey);
     if (!storedInstall)

@@ -27,8 +27,8 @@ QString dateToText(QDate date, const QLocale &locale);
 std::optional<QDate> textToDate(const QString &text, const QLocale &locale);
 
 inline const QString kSettingsSection = QStringLiteral("Settings");
-inline const QString kReminderText =
-    QStringLiteral("There maybe an update to this software available\rDo you want to check for an update?");
+// The reminder's question, in the language the program speaks.
+QString reminderText();
 
 class UpdateReminderRun {
 public:

@@ -52,7 +52,7 @@ private slots:
         QVERIFY(screen->testAttribute(Qt::WA_ShowWithoutActivating));
         QVERIFY(!ui().picExitIcon->pixmap().isNull());
         QCOMPARE(screen->focusWidget(), ui().cmdClose);
-        QCOMPARE(ui().txtName->text(), prompts::kName);
+        QCOMPARE(ui().txtName->text(), prompts::name());
         // Only geometry hides the message field.
         QVERIFY(ui().txtMessage->y() > ui().Frame2->height());
     }
@@ -82,7 +82,7 @@ private slots:
         QCOMPARE(ui().txtName->text(), QString());
         QTest::keyClick(ui().txtName, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), ui().cmdSubmit); // the designed tab order
-        QCOMPARE(ui().txtName->text(), prompts::kName);
+        QCOMPARE(ui().txtName->text(), prompts::name());
 
         ui().txtEmail->setText(QStringLiteral("  Your Email Address "));
         focus(ui().txtEmail);
@@ -92,7 +92,7 @@ private slots:
         QCOMPARE(ui().txtFriendName->text(), QStringLiteral("friend's name"));
         ui().txtFriendName->setText(QStringLiteral("   "));
         focus(ui().txtName);
-        QCOMPARE(ui().txtFriendName->text(), prompts::kFriendName);
+        QCOMPARE(ui().txtFriendName->text(), prompts::friendName());
         ui().txtName->setText(QStringLiteral(" Ann "));
         focus(ui().txtFriendName);
         QCOMPARE(ui().txtName->text(), QStringLiteral(" Ann "));
@@ -104,7 +104,7 @@ private slots:
         QCOMPARE(ui().txtMessage->toPlainText(), QStringLiteral("Your Message\n"));
         ui().txtMessage->clear();
         focus(ui().txtName);
-        QCOMPARE(ui().txtMessage->toPlainText(), prompts::kMessage);
+        QCOMPARE(ui().txtMessage->toPlainText(), prompts::message());
     }
 
     void emailFieldsRefuseSpaces()
@@ -115,7 +115,7 @@ private slots:
             focus(field);
             QTest::keyClicks(field, QStringLiteral("a b "));
             QCOMPARE(field->text(), QStringLiteral("ab"));
-            QCOMPARE(boxes.texts(), QStringList(2, kNoSpaceInEmail));
+            QCOMPARE(boxes.texts(), QStringList(2, noSpaceInEmail()));
             QCOMPARE(int(boxes.shown[0].icon), int(MsgIcon::Critical));
             QCOMPARE(QApplication::focusWidget(), field);
         }

@@ -15,8 +15,8 @@ using namespace velmoor::testing;
 namespace {
 ReferralFields untouched()
 {
-    return {prompts::kName, prompts::kEmail, prompts::kMessageInitial, prompts::kFriendName,
-            prompts::kFriendEmail};
+    return {prompts::name(), prompts::email(), prompts::messageInitial(), prompts::friendName(),
+            prompts::friendEmail()};
 }
 
 #ifdef PYTHON3
@@ -90,7 +90,7 @@ private slots:
         QTest::addRow("message emptied") << with([&](ReferralFields &f) {
             proper(f);
             f.name = QStringLiteral("Ann");
-            f.message = prompts::kMessage;
+            f.message = prompts::message();
         }) << "Please Enter Your Message";
         QTest::addRow("friend untouched") << with([&](ReferralFields &f) {
             proper(f);
@@ -125,7 +125,7 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("message");
-        QTest::addRow("ampersand and equals") << "Ann & Bob=1" << prompts::kMessageInitial;
+        QTest::addRow("ampersand and equals") << "Ann & Bob=1" << prompts::messageInitial();
         QTest::addRow("override attempt") << "x&taf5=someone@else.example"
                                           << "#frag +plus %25";
         QTest::addRow("line breaks and tabs") << "  Ann\tB  "
@@ -194,12 +194,12 @@ private slots:
     void promptRulesTrimOnlySpaces()
     {
         QCOMPARE(trimSpaces(QStringLiteral("  a b \t ")), QStringLiteral("a b \t"));
-        QCOMPARE(contentOnEntry(QStringLiteral("  Your Name "), prompts::kName), QString());
-        QCOMPARE(contentOnEntry(QStringLiteral("your name"), prompts::kName), std::nullopt);
-        QCOMPARE(contentOnEntry(prompts::kMessageInitial, prompts::kMessage), std::nullopt);
-        QCOMPARE(contentOnLeave(QStringLiteral("   "), prompts::kEmail), prompts::kEmail);
-        QCOMPARE(contentOnLeave(QStringLiteral(" Ann "), prompts::kName), std::nullopt);
-        QCOMPARE(contentOnLeave(QStringLiteral("\t"), prompts::kName), std::nullopt);
+        QCOMPARE(contentOnEntry(QStringLiteral("  Your Name "), prompts::name()), QString());
+        QCOMPARE(contentOnEntry(QStringLiteral("your name"), prompts::name()), std::nullopt);
+        QCOMPARE(contentOnEntry(prompts::messageInitial(), prompts::message()), std::nullopt);
+        QCOMPARE(contentOnLeave(QStringLiteral("   "), prompts::email()), prompts::email());
+        QCOMPARE(contentOnLeave(QStringLiteral(" Ann "), prompts::name()), std::nullopt);
+        QCOMPARE(contentOnLeave(QStringLiteral("\t"), prompts::name()), std::nullopt);
     }
 };
 

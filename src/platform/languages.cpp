@@ -1,0 +1,104 @@
+#include "platform/languages.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include <memory>
+#include <vector>
+
+namespace velmoor {
+
+namespace {
+
+// Built into the program: translations/velmoor_<language>.qm.
+const QString kTranslations = QStringLiteral(":/velmoor/translations");
+
+bool isEnglish(const QString &entry)
+{
+    return entry == u'C' || entry.startsWith(QStringLiteral("C.")) || entry == QStringLiteral("POSIX")
+           || QLocale(entry).language() == QLocale::English;
+}
+
+bool sameLanguage(const QString &entry, const QString &available)
+{
+    const QLocale wanted(entry);
+    const QLocale have(available);
+    if (wanted.language() != have.language() || wanted.script() != have.script())
+        return false;
+    // A translation named for a country (pt_BR) serves that country, and anyone who names
+    // the language alone; Chinese is told apart by its script, checked above.
+    const bool namesCountry = available.contains(u'_') && have.language() != QLocale::Chinese;
+    return !namesCountry || wanted.territory() == have.territory();
+}
+
+// Qt's own translations: beside the program (Windows), else where this Qt keeps them.
+std::unique_ptr<QTranslator> qtTranslator(const QString &language)
+{
+    auto translator = std::make_unique<QTranslator>();
+    const QString name = QStringLiteral("qtbase_") + language;
+    for (const QString &folder : {QCoreApplication::applicationDirPath() + QStringLiteral("/translations"),
+                                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)})
+        if (translator->load(name, folder))
+            return translator;
+    return nullptr;
+}
+
+} // namespace
+
+QStringList translatedLanguages()
+{
+    QStringList languages;
+    const QStringList files =
+        QDir(kTranslations).entryList({QStringLiteral("velmoor_*.qm")}, QDir::Files, QDir::Name);
+    for (const QString &file : files)
+        languages << file.mid(8, file.size() - 8 - 3);
+    return languages;
+}
+
+QString chooseLanguage(const QStringList &wanted, const QStringList &available)
+{
+    for (QString entry : wanted) {
+        // "de_DE.UTF-8@euro": the language and country only, as a locale name.
+        entry = entry.section(u'.', 0, 0).section(u'@', 0, 0).replace(u'-', u'_');
+        if (entry.isEmpty())
+            continue;
+        if (isEnglish(entry))
+            return {};
+        for (const QString &language : available)
+            if (sameLanguage(entry, language))
+                return language;
+    }
+    return {};
+}
+
+QString systemLanguage()
+{
+    return chooseLanguage(QLocale::system().uiLanguages(), translatedLanguages());
+}
+
+void useLanguage(const QString &language)
+{
+    static std::vector<std::unique_ptr<QTranslator>> installed;
+    for (const auto &translator : installed)
+        QCoreApplication::removeTranslator(translator.get());
+    installed.clear();
+    // Right to left for Arabic: every window mirrored, as the desktop shows programs in it.
+    if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        QGuiApplication::setLayoutDirection(language.isEmpty() ? Qt::LeftToRight
+                                                                : QLocale(language).textDirection());
+    if (language.isEmpty())
+        return;
+    auto own = std::make_unique<QTranslator>();
+    if (own->load(QStringLiteral("velmoor_") + language, kTranslations))
+        installed.push_back(std::move(own));
+    if (auto qt = qtTranslator(language))
+        installed.push_back(std::move(qt));
+    for (const auto &translator : installed)
+        QCoreApplication::installTranslator(translator.get());
+}
+
+} // namespace velmoor
