@@ -1,15 +1,19 @@
-// Every text of every window fits its control, in the faces the program asks for (the
-// same test runs again at twice the scale).
+// Every text of every window fits its control and every control its window, in every
+// language and the faces the program asks for (the same test runs again at twice the
+// scale); each window's access keys are its own; the user's language is the one chosen.
 
 #include "answer/frm_display.h"
 #include "app/frm_exit_screen.h"
 #include "app/program_fixture.h"
+#include "platform/languages.h"
 #include "platform/look.h"
 #include "site/frm_about.h"
 #include "site/mod_help.h"
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QWindow>
 #include <QtTest>
 
@@ -51,6 +55,46 @@ QStringList clipped(QWidget *window)
         const QFontMetrics metrics(button->font());
         check(button, {metrics.horizontalAdvance(withoutMnemonic(button->text())), metrics.height()});
     }
+    // A label that sizes itself to its text grows sideways, maybe past its frame's side.
+    for (QWidget *control : window->findChildren<QWidget *>()) {
+        const QWidget *parent = control->parentWidget();
+        if (control->isVisibleTo(window) && !control->isWindow() && parent && !parent->layout()
+            && (control->x() < 0 || control->x() + control->width() > parent->width()))
+            found << QStringLiteral("%1 %2: outside %3").arg(window->objectName(), control->objectName(),
+                                                              parent->objectName());
+    }
+    return found;
+}
+
+// Access keys used twice where one press must choose one control: among a window's buttons
+// and menu titles, and among a menu's commands.
+QStringList repeatedKeys(QWidget *window)
+{
+    QStringList found;
+    const auto check = [&](const QString &where, const QStringList &texts) {
+        QSet<QKeySequence> keys;
+        for (const QString &text : texts) {
+            const QKeySequence key = QKeySequence::mnemonic(text);
+            if (!key.isEmpty() && keys.contains(key))
+                found << QStringLiteral("%1 %2: %3").arg(window->objectName(), where, text);
+            keys.insert(key);
+        }
+    };
+    QStringList windowLevel;
+    for (QAbstractButton *button : window->findChildren<QAbstractButton *>())
+        if (button->isVisibleTo(window))
+            windowLevel << button->text();
+    for (QMenuBar *bar : window->findChildren<QMenuBar *>())
+        for (QAction *action : bar->actions())
+            if (action->isVisible())
+                windowLevel << action->text();
+    check(QStringLiteral("window"), windowLevel);
+    for (QMenu *menu : window->findChildren<QMenu *>()) {
+        QStringList commands;
+        for (QAction *action : menu->actions())
+            commands << action->text();
+        check(menu->objectName(), commands);
+    }
     return found;
 }
 } // namespace
@@ -61,8 +105,45 @@ class TestTextFits : public QObject {
 private slots:
     void initTestCase() { installFontSubstitutes(); }
 
+    void choosesTheUsersLanguage_data()
+    {
+        QTest::addColumn<QString>("wanted");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("a locale name") << "de_DE.UTF-8" << "de";
+        QTest::newRow("the first the program has") << "sv:fr_CA:de" << "fr";
+        QTest::newRow("English before it") << "en_GB:de" << "";
+        QTest::newRow("C") << "C.UTF-8" << "";
+        QTest::newRow("POSIX") << "POSIX" << "";
+        QTest::newRow("none it has") << "sv:fi" << "";
+        QTest::newRow("Windows' own name") << "ja-JP" << "ja";
+        QTest::newRow("the language alone") << "pt" << "pt_BR";
+        QTest::newRow("Portuguese of Portugal") << "pt_PT:es" << "es";
+        QTest::newRow("Simplified Chinese by script") << "zh-Hans-SG" << "zh_CN";
+        QTest::newRow("Traditional Chinese") << "zh_TW" << "";
+        QTest::newRow("a modifier") << "ar_EG@latin" << "ar";
+    }
+
+    void choosesTheUsersLanguage()
+    {
+        QFETCH(QString, wanted);
+        QFETCH(QString, chosen);
+        QCOMPARE(chooseLanguage(wanted.split(u':'), translatedLanguages()), chosen);
+    }
+
+    void everyWindow_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("en") << QString();
+        const QStringList languages = translatedLanguages();
+        QCOMPARE(languages.size(), 10);
+        for (const QString &language : languages)
+            QTest::newRow(qPrintable(language)) << language;
+    }
+
     void everyWindow()
     {
+        QFETCH(QString, language);
+        useLanguage(language);
         Program program;
         program.forms.load(FormId::Startup);
         QStringList found = clipped(program.window<QWidget>(FormId::Main));
@@ -74,6 +155,9 @@ private slots:
         FrmAbout about(help);
         about.show();
         found << clipped(&about);
+        for (FormId id : {FormId::Main, FormId::Display, FormId::ExitScreen})
+            found << repeatedKeys(program.window<QWidget>(id));
+        found << repeatedKeys(&about);
         QVERIFY2(found.isEmpty(), qPrintable(found.join(QStringLiteral("\n"))));
     }
 };
