@@ -1,6 +1,6 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="de_DE">
+<TS version="2.1" language="de">
 <context>
     <name>CommandLine</name>
     <message>
@@ -10,379 +10,384 @@ Answers a question with Yes or No: type it, press Get My Answer.
   -h, --help     print this help and exit
   -v, --version  print the version and exit
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: velmoor [--help | --version]
+Beantwortet eine Frage mit Ja oder Nein: Frage eingeben, „Antwort holen“ drücken.
+
+  -h, --help     diese Hilfe zeigen und beenden
+  -v, --version  die Version zeigen und beenden
+</translation>
     </message>
 </context>
 <context>
     <name>FrmAbout</name>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Opens the fully branded offer in your browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet das Angebot zur Vollmarkenversion im Browser</translation>
     </message>
     <message>
         <source>Click here for more details</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr erfahren</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschäftsidee für zu Hause: Gründen Sie Ihr eigenes Internetgeschäft und verdienen Sie online Geld. Diese Software ganz unter Ihrer Marke.</translation>
     </message>
     <message>
         <source>Opens the forum in your browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet das Forum im Browser</translation>
     </message>
 </context>
 <context>
     <name>FrmDisplay</name>
     <message>
         <source>Opens the forum in your browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet das Forum im Browser</translation>
     </message>
     <message>
         <source>Velmoor Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmoor-Ergebnis</translation>
     </message>
     <message>
         <source>Answer Is</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort:</translation>
     </message>
     <message>
         <source>Opens the fully branded offer in your browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet das Angebot zur Vollmarkenversion im Browser</translation>
     </message>
     <message>
         <source>Opens the co-branding offer in your browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet das Co-Branding-Angebot im Browser</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Online-Hilfe</translation>
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Website besuchen</translation>
     </message>
     <message>
         <source>&amp;Check for Software Update</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nach Updates suchen</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Info zur Software</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spenden</translation>
     </message>
     <message>
         <source>Make Money &amp;Online</source>
-        <translation type="unfinished"></translation>
+        <translation>Geld &amp;online verdienen</translation>
     </message>
 </context>
 <context>
     <name>FrmExitScreen</name>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Refer A Friend</source>
-        <translation type="unfinished"></translation>
+        <translation>Freund empfehlen</translation>
     </message>
     <message>
         <source>Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Name</translation>
     </message>
     <message>
         <source>Refer A Friend &amp;Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt &amp;empfehlen</translation>
     </message>
     <message>
         <source>Your Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre E-Mail-Adresse</translation>
     </message>
     <message>
         <source>Friend&apos;s Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail-Adresse des Freundes</translation>
     </message>
     <message>
         <source>Friend&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des Freundes</translation>
     </message>
     <message>
         <source>Your Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Nachricht</translation>
     </message>
     <message>
         <source>Download Quennet Softwares</source>
-        <translation type="unfinished"></translation>
+        <translation>Quennet Softwares herunterladen</translation>
     </message>
     <message>
         <source>Opens the publisher&apos;s other programs in your browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet die anderen Programme des Herausgebers im Browser</translation>
     </message>
     <message>
         <source>Click Here To Visit Quennet Softwares</source>
-        <translation type="unfinished"></translation>
+        <translation>Quennet Softwares besuchen</translation>
     </message>
 </context>
 <context>
     <name>FrmMain</name>
     <message>
         <source>Opens the forum in your browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet das Forum im Browser</translation>
     </message>
     <message>
         <source>Velmoor is a simple divination tool that can be used to solve your simple problems in life. Make sure that your questions can be answered only in Yes / No form.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmoor ist ein einfaches Orakel für die kleinen Fragen des Lebens. Stellen Sie nur Fragen, die sich mit Ja oder Nein beantworten lassen.</translation>
     </message>
     <message>
         <source>Opens the fully branded offer in your browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet das Angebot zur Vollmarkenversion im Browser</translation>
     </message>
     <message>
         <source>Enter Your Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie Ihre Frage ein</translation>
     </message>
     <message>
         <source>Your question</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Frage</translation>
     </message>
     <message>
         <source>white square</source>
-        <translation type="unfinished"></translation>
+        <translation>weißes Quadrat</translation>
     </message>
     <message>
         <source>Please Wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte warten</translation>
     </message>
     <message>
         <source>black square</source>
-        <translation type="unfinished"></translation>
+        <translation>schwarzes Quadrat</translation>
     </message>
     <message>
         <source>Get My Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort holen</translation>
     </message>
     <message>
         <source>Opens the co-branding offer in your browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet das Co-Branding-Angebot im Browser</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Online-Hilfe</translation>
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Website besuchen</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;Updates suchen</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Info zur Software</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spenden</translation>
     </message>
     <message>
         <source>Make Money &amp;Online</source>
-        <translation type="unfinished"></translation>
+        <translation>Geld &amp;online verdienen</translation>
     </message>
 </context>
 <context>
     <name>Promo</name>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Software unter Ihrer Marke: mehr Treue und Besucher für Ihre Website. Name &amp;&amp; Link Ihrer Website hier, Details unter „Hilfe“. Hier klicken für mehr zum Co-Branding.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschäftsidee für zu Hause: Gründen Sie Ihr eigenes Internetgeschäft und verdienen Sie online Geld. Diese Software ganz unter Ihrer Marke. Hier klicken für Details.</translation>
     </message>
     <message>
         <source>The most popular divination forum online, best resource for all divination. Visit it now: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das beliebteste Wahrsage-Forum im Netz, die beste Quelle rund ums Wahrsagen. Jetzt besuchen: %1</translation>
     </message>
     <message>
         <source>Programs like this one can only be made and kept up with your support. The best way to support us is to visit our forum at %1 regularly, and take part in the discussions and other activities on the board.</source>
-        <translation type="unfinished"></translation>
+        <translation>Programme wie dieses gibt es nur mit Ihrer Unterstützung. Am besten unterstützen Sie uns, indem Sie unser Forum %1 regelmäßig besuchen und bei Diskussionen und Aktionen mitmachen.</translation>
     </message>
     <message>
         <source>Please visit our forum at %1 regularly, and support it by taking part in the discussions and other activities. These programs cannot be supported and kept up unless you visit it regularly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Besuchen Sie unser Forum %1 regelmäßig und unterstützen Sie es mit Beiträgen zu Diskussionen und Aktionen. Nur mit Ihren regelmäßigen Besuchen können diese Programme weiterleben.</translation>
     </message>
     <message>
         <source>%1 is a free online discussion forum about divination and fate. To help us develop and maintain this software, please visit it regularly.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist ein kostenloses Online-Forum über Wahrsagen und Schicksal. Helfen Sie uns, diese Software weiterzuentwickeln und zu pflegen: Besuchen Sie es regelmäßig.</translation>
     </message>
     <message>
         <source>Your forum at %1 needs your help: please visit it regularly and take part in its discussions and activities, so that we can maintain and develop more programs like this one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Forum %1 braucht Ihre Hilfe: Besuchen Sie es regelmäßig und machen Sie bei Diskussionen und Aktionen mit, damit wir weitere Programme wie dieses pflegen und entwickeln können.</translation>
     </message>
     <message>
         <source>If you enjoyed this program, you will surely like our other programs of the same family as well. The family covers astrology, psychic, tarot, numerology and occult subjects, with a program for every curious mind and for every question that life may bring along the way, from love and work to health, money, luck and fortune.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn Ihnen dieses Programm gefallen hat, mögen Sie sicher auch die anderen Programme seiner Familie. Sie reicht von Astrologie, Hellsehen, Tarot und Numerologie bis zum Okkulten, mit einem Programm für jede Neugier und jede Frage des Lebens, von Liebe und Arbeit bis Gesundheit, Geld, Glück und Schicksal.</translation>
     </message>
     <message>
         <source>All programs of the family are simple, fun and informative, and each of them is as easy to use as this one. Try them all today, and share the experience with your friends and family: they will thank you for it, and so will we all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Programme der Familie sind einfach, unterhaltsam und informativ, und jedes ist so leicht zu bedienen wie dieses. Probieren Sie sie heute aus und erzählen Sie Freunden und Familie davon: Sie werden es Ihnen danken, und wir auch.</translation>
     </message>
 </context>
 <context>
     <name>Referral</name>
     <message>
         <source>Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Name</translation>
     </message>
     <message>
         <source>Your Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre E-Mail-Adresse</translation>
     </message>
     <message>
         <source>Friend&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des Freundes</translation>
     </message>
     <message>
         <source>Friend&apos;s Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail-Adresse des Freundes</translation>
     </message>
     <message>
         <source>Your Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Nachricht</translation>
     </message>
     <message>
         <source>Email Address Cannot Contain Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Die E-Mail-Adresse darf keine Leerzeichen enthalten</translation>
     </message>
     <message>
         <source>This referral is too long to send: please shorten the message or the names. A web address handed to the browser may hold at most %1 characters, and this one would need %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Empfehlung ist zu lang zum Senden: Bitte kürzen Sie die Nachricht oder die Namen. Eine Webadresse für den Browser darf höchstens %1 Zeichen haben, diese bräuchte %2.</translation>
     </message>
     <message>
         <source>Please Enter Distinct Email Addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie zwei verschiedene E-Mail-Adressen ein</translation>
     </message>
     <message>
         <source>Please Enter Proper Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie eine gültige E-Mail-Adresse ein</translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie Ihren Namen ein</translation>
     </message>
     <message>
         <source>Please Enter Your Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie Ihre Nachricht ein</translation>
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie den Namen Ihres Freundes ein</translation>
     </message>
 </context>
 <context>
     <name>UpdateReminder</name>
     <message>
         <source>There maybe an update to this software available</source>
-        <translation type="unfinished"></translation>
+        <translation>Für diese Software gibt es vielleicht ein Update</translation>
     </message>
     <message>
         <source>Do you want to check for an update?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie nach einem Update suchen?</translation>
     </message>
 </context>
 <context>
     <name>velmoor::FrmAbout</name>
     <message>
         <source>Velmoor is a simple divination tool that can be used to solve your simple problems in life. Questions that can only be answered in yes / no form will have the most accurate results. All rights to this software are held by its publisher, Quennet Softwares.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmoor ist ein einfaches Orakel, das Ihnen bei den kleinen Problemen des Lebens hilft. Fragen, die sich nur mit Ja oder Nein beantworten lassen, geben die genauesten Ergebnisse. Alle Rechte an dieser Software liegen beim Herausgeber, Quennet Softwares.</translation>
     </message>
     <message>
         <source>Visit us at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Besuchen Sie %1</translation>
     </message>
 </context>
 <context>
     <name>velmoor::FrmDisplay</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>Yes: white square</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja: weißes Quadrat</translation>
     </message>
     <message>
         <source>No: black square</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein: schwarzes Quadrat</translation>
     </message>
 </context>
 <context>
     <name>velmoor::FrmExitScreen</name>
     <message>
         <source>Visit %1 now</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 jetzt besuchen</translation>
     </message>
     <message>
         <source>Opens the forum in your browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet das Forum im Browser</translation>
     </message>
 </context>
 <context>
     <name>velmoor::FrmMain</name>
     <message>
         <source>Plese Enter Your Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie Ihre Frage ein</translation>
     </message>
 </context>
 <context>
     <name>velmoor::FrmStartup</name>
     <message>
         <source>Application is already running</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Programm läuft bereits</translation>
     </message>
 </context>
 </TS>
