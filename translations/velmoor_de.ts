@@ -144,7 +144,7 @@ Beantwortet eine Frage mit Ja oder Nein: Frage eingeben, „Antwort holen“ dr�
     </message>
     <message>
         <source>Download Quennet Softwares</source>
-        <translation>Quennet Softwares herunterladen</translation>
+        <translation>Download: Quennet Softwares</translation>
     </message>
     <message>
         <source>Opens the publisher&apos;s other programs in your browser</source>

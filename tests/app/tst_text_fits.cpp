@@ -11,6 +11,8 @@
 #include "site/mod_help.h"
 
 #include <QAbstractButton>
+#include <QGroupBox>
+#include <QStyleOptionGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -54,6 +56,19 @@ QStringList clipped(QWidget *window)
             continue;
         const QFontMetrics metrics(button->font());
         check(button, {metrics.horizontalAdvance(withoutMnemonic(button->text())), metrics.height()});
+    }
+    for (QGroupBox *box : window->findChildren<QGroupBox *>()) {
+        QStyleOptionGroupBox option;
+        option.initFrom(box);
+        option.text = box->title();
+        option.textAlignment = box->alignment();
+        option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+        const QRect title = box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
+        if (box->isVisibleTo(window) && !box->rect().contains(title))
+            found << QStringLiteral("%1 %2: its title needs %3 px, has %4")
+                         .arg(window->objectName(), box->objectName())
+                         .arg(title.right() + 1)
+                         .arg(box->width());
     }
     // A label that sizes itself to its text grows sideways, maybe past its frame's side.
     for (QWidget *control : window->findChildren<QWidget *>()) {

@@ -21,6 +21,7 @@ import tempfile
 import threading
 import time
 import urllib.parse
+import xml.etree.ElementTree
 
 BINARY = os.path.abspath(os.environ.get("VELMOOR_BINARY", "build/dev/velmoor"))
 # Every window's caption: the program's name and the version the binary reports.
@@ -37,6 +38,30 @@ parts = urllib.parse.urlsplit(address)
 url = "http://127.0.0.1:%s%s?%s" % (os.environ["VELMOOR_E2E_SITE_PORT"], parts.path, parts.query)
 urllib.request.urlopen(url, timeout=10).read()
 """
+
+
+TRANSLATIONS = os.path.join(os.path.dirname(__file__), "..", "..", "translations")
+QT_TRANSLATIONS = "/usr/share/qt6/translations"
+
+
+def translated(language, source, context=None):
+    """`source` as the program shows it in `language`, read from its translation file, or
+    Qt's own text when `context` names one of Qt's (qtbase_*.qm through lconvert); with
+    no access-key marker, as the accessibility tree names it."""
+    if context is None:
+        root = xml.etree.ElementTree.parse(os.path.join(TRANSLATIONS, "velmoor_%s.ts" % language)).getroot()
+    else:
+        ts = subprocess.run(["/usr/lib/qt6/bin/lconvert", "-of", "ts",
+                             os.path.join(QT_TRANSLATIONS, "qtbase_%s.qm" % language)],
+                            capture_output=True, check=True).stdout
+        root = xml.etree.ElementTree.fromstring(ts)
+    for c in root.iter("context"):
+        if context is not None and c.findtext("name") != context:
+            continue
+        for message in c.iter("message"):
+            if message.findtext("source") == source:
+                return (message.findtext("translation") or "").replace("&&", "\0").replace("&", "").replace("\0", "&")
+    raise KeyError("%s: no translation of %r" % (language, source))
 
 
 class Site:

@@ -1,4 +1,5 @@
-"""Drives velmoor through its windows and saves a picture of each: make screenshots."""
+"""Drives velmoor through its windows and saves a picture of each, then of every window in
+German, Japanese and Arabic (in a folder of each language's name): make screenshots."""
 
 import os
 import subprocess
@@ -6,15 +7,18 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(__file__))
-from harness import Desktop, wait_for  # noqa: E402
+from harness import Desktop, translated, wait_for  # noqa: E402
+
+LANGUAGES = ("de", "ja", "ar")
 
 
 def main(binary, out):
-    os.makedirs(out, exist_ok=True)
-    # Every picture in the folder is made here, afresh: none is left from an older program.
-    for name in os.listdir(out):
-        if name.endswith(".png"):
-            os.remove(os.path.join(out, name))
+    # Every picture in the folders is made here, afresh: none is left from an older program.
+    for folder in (out, *(os.path.join(out, language) for language in LANGUAGES)):
+        os.makedirs(folder, exist_ok=True)
+        for name in os.listdir(folder):
+            if name.endswith(".png"):
+                os.remove(os.path.join(folder, name))
     d = Desktop(binary)
     try:
         def x_window(acc):
@@ -30,9 +34,9 @@ def main(binary, out):
                     return wid
             raise AssertionError("no X window for %s" % acc.get_name())
 
-        def shoot(acc, name):
+        def shoot(acc, name, folder=out):
             time.sleep(0.4)
-            path = os.path.join(out, name + ".png")
+            path = os.path.join(folder, name + ".png")
             # -frame: with the window manager's title bar, which shows the caption.
             subprocess.run(["import", "-frame", "-window", x_window(acc), path], env=d.env, check=True)
             print("saved", path)
@@ -40,10 +44,10 @@ def main(binary, out):
         def press(root, name):
             d.click(d.find(root, "push button", name))
 
-        def shoot_box(program, name):
+        def shoot_box(program, name, folder=out):
             """Pictures the message box the copy shows now, then presses its OK."""
             box, _ = program.message_box()
-            shoot(box, name)
+            shoot(box, name, folder)
             d.click(d.find(box, "push button"))
             wait_for(lambda: program.current_box() is None, 5)
 
@@ -100,8 +104,51 @@ def main(binary, out):
         d.click(next(a for a in d.descendants(box) if a.get_role_name() == "push button" and "No" in a.get_name()))
         later.window_containing("push button", "Get My Answer")
         later.kill()
+
+        for language in LANGUAGES:
+            shoot_language(d, language, os.path.join(out, language), shoot, shoot_box)
     finally:
         d.close()
+
+
+def shoot_language(d, language, folder, shoot, shoot_box):
+    """Every window, and two message boxes, in `language`."""
+    def tr(source, context=None):
+        return translated(language, source, context)
+
+    def choose(window, menu, command):
+        d.click(d.find(window, "menu item", tr(menu)))
+        d.click(d.find(program.app(), "menu item", tr(command)))
+
+    if os.path.exists(d.settings_file()):  # a first start: no reminder yet
+        os.remove(d.settings_file())
+    program = d.start(env={"LANGUAGE": language})
+    main_window = program.window_containing("push button", tr("Get My Answer"))
+    time.sleep(1.2)
+    shoot(main_window, "question-window", folder)
+    d.click(d.find(main_window, "push button", tr("Get My Answer")))
+    shoot_box(program, "message-empty-question", folder)
+    choose(main_window, "&Help", "&About Software")
+    about = program.window_containing("link", tr("Click here for more details"))
+    shoot(about, "about-window", folder)
+    d.key("Return")
+    d.click(d.find(main_window, "text"))
+    d.type("?")
+    d.click(d.find(main_window, "push button", tr("Get My Answer")))
+    result = program.window_containing("label", tr("Answer Is"))
+    shoot(result, "result-window", folder)
+    choose(result, "&File", "E&xit")
+    screen = program.window_containing("push button", tr("E&xit"))
+    shoot(screen, "exit-screen", folder)
+    d.click(d.find(screen, "push button", tr("E&xit")))
+    program.wait_exit()
+
+    later = d.start(days_later=15, env={"LANGUAGE": language})
+    box, _ = later.message_box()
+    shoot(box, "message-update-reminder", folder)
+    d.click(d.find(box, "push button", tr("&No", "QPlatformTheme")))
+    later.window_containing("push button", tr("Get My Answer"))
+    later.kill()
 
 
 if __name__ == "__main__":
