@@ -39,12 +39,12 @@ class DesktopCase(unittest.TestCase):
         for program in programs:
             self.assertEqual(program.unexpected_output(), [], "the program said something")
 
-    def start_main(self, **kw):
-        """Starts a copy and waits for its question window, and for the window manager to
-        give it the focus (keys sent before then go nowhere)."""
+    def start_main(self, button="Get My Answer", **kw):
+        """Starts a copy and waits for its question window (the one with `button`), and for
+        the window manager to give it the focus (keys sent before then go nowhere)."""
         d = self.desktop
         program = d.start(**kw)
-        window = program.window_containing("push button", "Get My Answer")
+        window = program.window_containing("push button", button)
         # A window manager that declines to focus a new window is helped by activating
         # it, as a person would by clicking it.
         started = time.monotonic()
