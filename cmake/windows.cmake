@@ -34,6 +34,15 @@ install(TARGETS velmoor RUNTIME DESTINATION .)
 install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets> DESTINATION .)
 install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
 install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
+# Qt's own texts (message-box buttons, a field's menu) in each of the program's languages:
+# Qt's translations of this Qt version, from the machine that builds.
+foreach(language IN LISTS VELMOOR_LANGUAGES)
+  set(qt_qm ${QT_HOST_PATH}/share/qt6/translations/qtbase_${language}.qm)
+  if(NOT EXISTS ${qt_qm})
+    message(FATAL_ERROR "Qt's translation ${qt_qm} was not found (Debian: qt6-translations-l10n)")
+  endif()
+  install(FILES ${qt_qm} DESTINATION translations)
+endforeach()
 foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
   execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
                   OUTPUT_VARIABLE runtime_dll OUTPUT_STRIP_TRAILING_WHITESPACE)

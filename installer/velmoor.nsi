@@ -1,7 +1,8 @@
 ; The Windows installer: for the current user only (no administrator rights), into the
 ; user's programs folder, with a Start-menu shortcut, a desktop shortcut if the user asks
 ; for one, and an uninstaller that the user's "Apps" list knows. Its pages: welcome,
-; folder, progress, and a finish page that offers to run Velmoor. /S installs silently.
+; folder, progress, and a finish page that offers to run Velmoor, in the user's display
+; language (languages.nsh). /S installs silently.
 ; Neither the installer nor the uninstaller changes anything while Velmoor runs, and the
 ; installer does not silently put an older version over a newer one. Exit statuses:
 ;   0 done   1 cancelled by the user   2 a file could not be written or removed (the Apps
@@ -53,16 +54,16 @@ InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !define MUI_FINISHPAGE_RUN "$INSTDIR\velmoor.exe"
-!define MUI_FINISHPAGE_RUN_TEXT "Run ${APP}"
+!define MUI_FINISHPAGE_RUN_TEXT "$(RUN_APP)"
 ; The finish page's second check box, unticked: a shortcut on the desktop.
 !define MUI_FINISHPAGE_SHOWREADME ""
 !define MUI_FINISHPAGE_SHOWREADME_NOTCHECKED
-!define MUI_FINISHPAGE_SHOWREADME_TEXT "Create a desktop shortcut"
+!define MUI_FINISHPAGE_SHOWREADME_TEXT "$(DESKTOP_SHORTCUT)"
 !define MUI_FINISHPAGE_SHOWREADME_FUNCTION CreateDesktopShortcut
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
-!insertmacro MUI_LANGUAGE "English"
+!include /CHARSET=UTF8 "languages.nsh"
 
 ; Whether a copy of Velmoor of this user runs: it holds a mutex named after the application
 ; id and the user's account name, or (when another kind of object took that name) the same
@@ -95,7 +96,7 @@ Function ${un}CheckNotRunning
     SetErrorLevel ${STATUS_RUNNING}
     Quit
   ${EndIf}
-  MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "${APP} is running. Close it, then click Retry." IDRETRY check
+  MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$(RUNNING)" IDRETRY check
   SetErrorLevel 1
   Quit
 FunctionEnd
@@ -115,7 +116,7 @@ Function .onInit
         SetErrorLevel ${STATUS_NEWER_INSTALLED}
         Quit
       ${EndIf}
-      MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON2 "${APP} $0 is installed, which is newer than this version. Replace it with ${APP} ${VERSION}?" IDYES replace
+      MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON2 "$(NEWER)" IDYES replace
       SetErrorLevel 1
       Quit
       replace:
@@ -169,8 +170,9 @@ Section "Uninstall"
   Delete "$INSTDIR\libwinpthread-1.dll"
   Delete "$INSTDIR\platforms\qwindows.dll"
   Delete "$INSTDIR\styles\qwindowsvistastyle.dll"
+  Delete "$INSTDIR\translations\qtbase_*.qm"
   ${If} ${Errors}
-    MessageBox MB_OK|MB_ICONSTOP "Some of ${APP}'s files in $INSTDIR could not be removed. Close every program that uses them, then run the uninstaller again." /SD IDOK
+    MessageBox MB_OK|MB_ICONSTOP "$(NOT_REMOVED)" /SD IDOK
     SetErrorLevel ${STATUS_FILE_ERROR}
     Abort
   ${EndIf}
@@ -179,6 +181,7 @@ Section "Uninstall"
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR\platforms"
   RMDir "$INSTDIR\styles"
+  RMDir "$INSTDIR\translations"
   RMDir "$INSTDIR"
   DeleteRegKey HKCU "${UNINSTALL_KEY}"
 SectionEnd

@@ -246,7 +246,7 @@ Answers a question with Yes or No: type it, press Get My Answer.
     </message>
     <message>
         <source>The most popular divination forum online, best resource for all divination. Visit it now: %1</source>
-        <translation>أشهر منتدى للعرافة على الإنترنت وأفضل مصادرها. زره الآن: %1</translation>
+        <translation>أشهر منتدى للعرافة على الإنترنت. زره الآن: %1</translation>
     </message>
     <message>
         <source>Programs like this one can only be made and kept up with your support. The best way to support us is to visit our forum at %1 regularly, and take part in the discussions and other activities on the board.</source>

@@ -1,5 +1,7 @@
 #include "platform/look.h"
 
+#include <QFrame>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QMainWindow>
@@ -97,16 +99,27 @@ private:
     QWidget &m_window;
     QMargins m_assumed;
 };
-// The controls a parent places itself, at the same distance from its other side, and
-// theirs in turn (a layout mirrors its own).
-void mirrorChildren(QWidget &parent)
+// A form's containers (plain widgets, frames, group boxes) hold controls where the form put
+// them; Qt's composite widgets (a text field with its scroll bars) place and mirror their
+// own parts.
+bool isFormContainer(const QWidget &widget)
+{
+    const QMetaObject *type = widget.metaObject();
+    return type == &QWidget::staticMetaObject || type == &QFrame::staticMetaObject
+           || qobject_cast<const QGroupBox *>(&widget);
+}
+
+// Moves each control of `parent` to the same distance from its other side, if the parent
+// places them itself (a layout mirrors its own), and those of the containers in it.
+void mirrorChildren(QWidget &parent, bool placed)
 {
     for (QWidget *child : parent.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
         if (child->isWindow())
             continue;
-        if (!parent.layout())
+        if (placed)
             child->move(parent.width() - child->x() - child->width(), child->y());
-        mirrorChildren(*child);
+        if (isFormContainer(*child))
+            mirrorChildren(*child, !child->layout());
     }
 }
 
@@ -122,7 +135,8 @@ protected:
         if (event->type() != QEvent::Show)
             return false;
         watched->removeEventFilter(this);
-        mirrorChildren(*static_cast<QWidget *>(watched));
+        auto &window = *static_cast<QWidget *>(watched);
+        mirrorChildren(window, !window.layout());
         deleteLater();
         return false;
     }

@@ -24,6 +24,10 @@ class Languages(DesktopCase):
             self.assertIn(tr(text), names)
         # The menu bar from the right in a right-to-left language.
         file_x, help_x = (d.extents(d.find(main, "menu item", tr(title)))[0] for title in ("&File", "&Help"))
+        right_to_left = file_x > help_x
+        # A text field's scroll bar on its reading end's side, mirrored once, by Qt.
+        field, bar = d.extents(d.find(main, "text")), d.extents(d.find(main, "scroll bar"))
+        self.assertEqual(bar[0] < field[0] + field[2] / 2, right_to_left)
         self.press(main, tr("Get My Answer"))
         box, texts = program.message_box()
         self.assertEqual(texts, [tr("Plese Enter Your Question")])
@@ -45,7 +49,7 @@ class Languages(DesktopCase):
         self.dismiss(box)
         self.assertEqual(d.browser_addresses(), [])
         mirrored = self.mirrored(screen, tr("E&xit"), tr("Refer A Friend &Now"))
-        self.assertEqual(mirrored, file_x > help_x)
+        self.assertEqual(mirrored, right_to_left)
         self.press(screen, tr("E&xit"))
         program.wait_exit()
 
