@@ -38,6 +38,8 @@ windows_build=(
 # Packaging and testing the Windows build under Wine
 windows=(
   "${windows_build[@]}" wine wine64 nsis icoutils fonts-wine zip unzip python3-pefile
+  # Japanese and Chinese for the Windows program under Wine, which takes faces from the host
+  fonts-droid-fallback
   xvfb xauth openbox xdotool x11-utils xclip imagemagick python3
 )
 
