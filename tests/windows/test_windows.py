@@ -241,10 +241,15 @@ class Windows(unittest.TestCase):
             shutil.rmtree(os.path.dirname(copy), ignore_errors=True)
 
     @unittest.skipIf(OWN_DESKTOP, "a terminal's matter, not the desktop's")
-    def test_version_on_the_command_line(self):
+    def test_version_and_help_on_the_command_line(self):
         out = subprocess.run(["wine", EXE, "--version"], env=self.desktop.env, capture_output=True, text=True,
                              timeout=60)
         self.assertEqual((out.returncode, out.stdout.strip()), (0, "velmoor " + VERSION))
+        # The user's display language (Wine's, from LANG), English for one the program lacks.
+        for language, usage in (("de_DE.UTF-8", "Aufruf: velmoor"), ("sv_SE.UTF-8", "Usage: velmoor")):
+            out = subprocess.run(["wine", EXE, "--help"], env=dict(self.desktop.env, LANG=language),
+                                 capture_output=True, timeout=60)
+            self.assertTrue(out.stdout.decode("utf-8", "replace").startswith(usage), out.stdout)
 
     @unittest.skipIf(OWN_DESKTOP, "found through X windows, under the window manager")
     def test_the_packaged_program(self):
@@ -486,6 +491,22 @@ class Windows(unittest.TestCase):
             self.window_of_size("main")
             subprocess.run(["wineserver", "-k"], env=env)
             subprocess.run(["wineserver", "-w"], env=env, timeout=30)
+            # In the user's language: NSIS's own pages, and then the program.
+            for language, title in (("de_DE.UTF-8", "Velmoor %s Installation" % VERSION),
+                                    ("ja_JP.UTF-8", "Velmoor %s セットアップ" % VERSION),
+                                    ("ar_EG.UTF-8", "Velmoor %s" % VERSION)):
+                subprocess.Popen(["wine", SETUP], env=dict(env, LANG=language), stdout=subprocess.DEVNULL,
+                                 stderr=subprocess.DEVNULL)
+                setup = wait_for(lambda: self.windows("[^ ]* ?%s.*" % title), 60, interval=0.2)[0]
+                time.sleep(1.5)
+                self.shoot(setup, "installer-welcome-" + language[:2])
+                if SCREENSHOTS:
+                    subprocess.Popen(["wine", os.path.join(folder, "velmoor.exe")], env=dict(env, LANG=language),
+                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                    time.sleep(1.2)
+                    self.shoot(self.window_of_size("main"), "question-window-" + language[:2])
+                subprocess.run(["wineserver", "-k"], env=env)
+                subprocess.run(["wineserver", "-w"], env=env, timeout=30)
             if SCREENSHOTS:
                 return
 
