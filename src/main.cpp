@@ -42,12 +42,11 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
             int one = 1;
             const QCoreApplication translating(one, argv);
             velmoor::useLanguage(velmoor::systemLanguage());
-            std::fputs(qPrintable(QCoreApplication::translate(
-                           "CommandLine", "Usage: velmoor [--help | --version]\n"
-                                          "Answers a question with Yes or No: type it, press Get My Answer.\n\n"
-                                          "  -h, --help     print this help and exit\n"
-                                          "  -v, --version  print the version and exit\n")),
-                       stdout);
+            velmoor::printToTerminal(QCoreApplication::translate(
+                "CommandLine", "Usage: velmoor [--help | --version]\n"
+                               "Answers a question with Yes or No: type it, press Get My Answer.\n\n"
+                               "  -h, --help     print this help and exit\n"
+                               "  -v, --version  print the version and exit\n"));
             return 0;
         }
         if (isOneOf(argument, {"-v", "--version", "-version"})) {

@@ -24,8 +24,8 @@ void FrmStartup::Form_Load()
 {
     if (m_services.instance.PrevInstance()) {
         // The other copy's exit screen may stay on top of everything: stand above it.
-        m_services.boxes.show(tr("Application is already running"), MsgIcon::Information,
-                              MsgButtons::Ok, MsgLayer::AboveAll);
+        m_services.boxes.show(tr("Application is already running"), MsgIcon::Information, MsgButtons::Ok,
+                              MsgLayer::AboveAll);
         m_registry.EndProgram();
         return;
     }

@@ -89,7 +89,7 @@ void useLanguage(const QString &language)
     // Right to left for Arabic: every window mirrored, as the desktop shows programs in it.
     if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
         QGuiApplication::setLayoutDirection(language.isEmpty() ? Qt::LeftToRight
-                                                                : QLocale(language).textDirection());
+                                                               : QLocale(language).textDirection());
     if (language.isEmpty())
         return;
     auto own = std::make_unique<QTranslator>();

@@ -2,9 +2,9 @@
 
 #ifdef _WIN32
 #include <windows.h>
+#endif
 
 #include <cstdio>
-#endif
 
 namespace velmoor {
 
@@ -21,6 +21,22 @@ void reachTerminal()
         freopen_s(&ignored, "CONOUT$", "w", stderr);
     }
 #endif
+}
+
+void printToTerminal(const QString &text)
+{
+#ifdef _WIN32
+    const HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+    DWORD mode = 0;
+    if (GetConsoleMode(out, &mode)) {
+        std::fflush(stdout);
+        DWORD written = 0;
+        WriteConsoleW(out, reinterpret_cast<const wchar_t *>(text.utf16()), DWORD(text.size()), &written,
+                      nullptr);
+        return;
+    }
+#endif
+    std::fputs(text.toUtf8().constData(), stdout);
 }
 
 } // namespace velmoor

@@ -15,7 +15,7 @@ enum class Offer { CoBrand, FullBrand };
 
 struct OfferLink {
     Offer offer;
-    const char *label; // the object name of its label, the same in both main windows
+    const char *label;   // the object name of its label, the same in both main windows
     const char *caption; // in English; a doubled ampersand stands for one
     void (ModHelp::*open)() const;
 };

@@ -12,10 +12,10 @@
 
 #include <QAbstractButton>
 #include <QGroupBox>
-#include <QStyleOptionGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStyleOptionGroupBox>
 #include <QWindow>
 #include <QtTest>
 
@@ -63,7 +63,8 @@ QStringList clipped(QWidget *window)
         option.text = box->title();
         option.textAlignment = box->alignment();
         option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
-        const QRect title = box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
+        const QRect title =
+            box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
         if (box->isVisibleTo(window) && !box->rect().contains(title))
             found << QStringLiteral("%1 %2: its title needs %3 px, has %4")
                          .arg(window->objectName(), box->objectName())
@@ -75,8 +76,8 @@ QStringList clipped(QWidget *window)
         const QWidget *parent = control->parentWidget();
         if (control->isVisibleTo(window) && !control->isWindow() && parent && !parent->layout()
             && (control->x() < 0 || control->x() + control->width() > parent->width()))
-            found << QStringLiteral("%1 %2: outside %3").arg(window->objectName(), control->objectName(),
-                                                              parent->objectName());
+            found << QStringLiteral("%1 %2: outside %3")
+                         .arg(window->objectName(), control->objectName(), parent->objectName());
     }
     return found;
 }
@@ -124,18 +125,30 @@ private slots:
     {
         QTest::addColumn<QString>("wanted");
         QTest::addColumn<QString>("chosen");
-        QTest::newRow("a locale name") << "de_DE.UTF-8" << "de";
-        QTest::newRow("the first the program has") << "sv:fr_CA:de" << "fr";
-        QTest::newRow("English before it") << "en_GB:de" << "";
-        QTest::newRow("C") << "C.UTF-8" << "";
-        QTest::newRow("POSIX") << "POSIX" << "";
-        QTest::newRow("none it has") << "sv:fi" << "";
-        QTest::newRow("Windows' own name") << "ja-JP" << "ja";
-        QTest::newRow("the language alone") << "pt" << "pt_BR";
-        QTest::newRow("Portuguese of Portugal") << "pt_PT:es" << "es";
-        QTest::newRow("Simplified Chinese by script") << "zh-Hans-SG" << "zh_CN";
-        QTest::newRow("Traditional Chinese") << "zh_TW" << "";
-        QTest::newRow("a modifier") << "ar_EG@latin" << "ar";
+        QTest::newRow("a locale name") << "de_DE.UTF-8"
+                                       << "de";
+        QTest::newRow("the first the program has") << "sv:fr_CA:de"
+                                                   << "fr";
+        QTest::newRow("English before it") << "en_GB:de"
+                                           << "";
+        QTest::newRow("C") << "C.UTF-8"
+                           << "";
+        QTest::newRow("POSIX") << "POSIX"
+                               << "";
+        QTest::newRow("none it has") << "sv:fi"
+                                     << "";
+        QTest::newRow("Windows' own name") << "ja-JP"
+                                           << "ja";
+        QTest::newRow("the language alone") << "pt"
+                                            << "pt_BR";
+        QTest::newRow("Portuguese of Portugal") << "pt_PT:es"
+                                                << "es";
+        QTest::newRow("Simplified Chinese by script") << "zh-Hans-SG"
+                                                      << "zh_CN";
+        QTest::newRow("Traditional Chinese") << "zh_TW"
+                                             << "";
+        QTest::newRow("a modifier") << "ar_EG@latin"
+                                    << "ar";
     }
 
     void choosesTheUsersLanguage()
