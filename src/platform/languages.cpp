@@ -19,8 +19,7 @@ const QString kTranslations = QStringLiteral(":/velmoor/translations");
 
 bool isEnglish(const QString &entry)
 {
-    return entry == u'C' || entry.startsWith(QStringLiteral("C.")) || entry == QStringLiteral("POSIX")
-           || QLocale(entry).language() == QLocale::English;
+    return entry == u'C' || entry == QStringLiteral("POSIX") || QLocale(entry).language() == QLocale::English;
 }
 
 bool sameLanguage(const QString &entry, const QString &available)
