@@ -144,7 +144,7 @@ Answers a question with Yes or No: type it, press Get My Answer.
     </message>
     <message>
         <source>Download Quennet Softwares</source>
-        <translation>Quennet Softwares のダウンロード</translation>
+        <translation>Quennet Softwares から入手</translation>
     </message>
     <message>
         <source>Opens the publisher&apos;s other programs in your browser</source>
@@ -238,7 +238,7 @@ Answers a question with Yes or No: type it, press Get My Answer.
     <name>Promo</name>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>このソフトをあなたのサイトとの共同ブランドに。愛着とアクセスが増えます。サイト名 &amp;&amp; リンクをここに。詳しくは「ヘルプ」か、ここをクリック。</translation>
+        <translation>共同ブランド版で、あなたのサイトへの愛着とアクセスを増やしましょう。サイト名 &amp;&amp; リンクをここに。詳しくはここをクリック。</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
