@@ -10,6 +10,7 @@ wine_windows.exe.
     test_windows.py VERSION [--screenshots | --own-desktop]"""
 
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -148,6 +149,11 @@ class Windows(unittest.TestCase):
         out = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^%s$" % name],
                              env=self.desktop.env, capture_output=True, text=True)
         return [int(w) for w in out.stdout.split()]
+
+    def windows_titled(self, pattern):
+        """Like windows(), for titles in any script (xdotool's own search reads them as Latin-1)."""
+        return [w for w in self.windows(".*")
+                if re.fullmatch(pattern, self.desktop.xdotool("getwindowname", w).strip())]
 
     def geometry(self, wid):
         out = self.desktop.xdotool("getwindowgeometry", "--shell", wid)
@@ -491,17 +497,18 @@ class Windows(unittest.TestCase):
             self.window_of_size("main")
             subprocess.run(["wineserver", "-k"], env=env)
             subprocess.run(["wineserver", "-w"], env=env, timeout=30)
-            # In the user's language: NSIS's own pages, and then the program.
-            for language, title in (("de_DE.UTF-8", "Velmoor %s Installation" % VERSION),
-                                    ("ja_JP.UTF-8", "Velmoor %s セットアップ" % VERSION),
-                                    ("ar_EG.UTF-8", "Velmoor %s" % VERSION)):
-                subprocess.Popen(["wine", SETUP], env=dict(env, LANG=language), stdout=subprocess.DEVNULL,
+            # In the user's language: NSIS's own pages, and then the program. (Wine gives
+            # the installer the language of LC_ALL, the program that of LANG as well.)
+            for language, title in (("de_DE.UTF-8", "Installation von Velmoor %s ?" % VERSION),
+                                    ("ja_JP.UTF-8", "Velmoor %s セットアップ ?" % VERSION),
+                                    ("ar_EG.UTF-8", "\\W*تنصيب Velmoor %s ?" % VERSION)):
+                subprocess.Popen(["wine", SETUP], env=dict(env, LC_ALL=language), stdout=subprocess.DEVNULL,
                                  stderr=subprocess.DEVNULL)
-                setup = wait_for(lambda: self.windows("[^ ]* ?%s.*" % title), 60, interval=0.2)[0]
+                setup = wait_for(lambda: self.windows_titled(title), 60, interval=0.2)[0]
                 time.sleep(1.5)
                 self.shoot(setup, "installer-welcome-" + language[:2])
                 if SCREENSHOTS:
-                    subprocess.Popen(["wine", os.path.join(folder, "velmoor.exe")], env=dict(env, LANG=language),
+                    subprocess.Popen(["wine", os.path.join(folder, "velmoor.exe")], env=dict(env, LC_ALL=language),
                                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
                     time.sleep(1.2)
                     self.shoot(self.window_of_size("main"), "question-window-" + language[:2])
