@@ -50,9 +50,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The faces put in place of Verdana and MS Sans Serif (fontconfig would otherwise match
 # whatever is installed, a monospace face among them). The links open through xdg-open; Qt's
 # own texts in the user's language come from Qt's translations, Japanese and Chinese glyphs
-# from Droid Sans Fallback (DejaVu Sans has Arabic).
+# from WenQuanYi Micro Hei (DejaVu Sans has Arabic).
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-wayland, fonts-dejavu-core")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-translations-l10n, fonts-droid-fallback")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-translations-l10n, fonts-wqy-microhei")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)

@@ -15,8 +15,8 @@ linux=(
   # the icon is drawn once as SVG; its PNG sizes are rendered when building
   librsvg2-bin
   # the windows ask for Verdana; DejaVu Sans is the metric-close face we map it to (it has
-  # Arabic too); Japanese and Chinese from Droid Sans Fallback
-  fonts-dejavu-core fonts-droid-fallback fontconfig
+  # Arabic too); Japanese and Chinese from WenQuanYi Micro Hei
+  fonts-dejavu-core fonts-wqy-microhei fontconfig
   # tests: a virtual X server, a window manager, input and screen tools, a stand-in site
   xvfb xauth openbox xdotool x11-utils xclip imagemagick python3 dbus libfaketime
   python3-pyatspi at-spi2-core gir1.2-atspi-2.0
@@ -38,8 +38,9 @@ windows_build=(
 # Packaging and testing the Windows build under Wine
 windows=(
   "${windows_build[@]}" wine wine64 nsis icoutils fonts-wine zip unzip python3-pefile
-  # Japanese and Chinese for the Windows program under Wine, which takes faces from the host
-  fonts-droid-fallback
+  # Japanese and Chinese for the Windows program and its installer under Wine, which takes
+  # faces from the host: one with Latin letters too, for the dialogs' mixed texts
+  fonts-wqy-microhei
   xvfb xauth openbox xdotool x11-utils xclip imagemagick python3
 )
 

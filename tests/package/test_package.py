@@ -52,7 +52,7 @@ class Package(unittest.TestCase):
         for needed in ("libqt6widgets6", "libqt6gui6", "libqt6core6", "qt6-qpa-plugins", "qt6-wayland",
                        "fonts-dejavu-core"):
             self.assertIn(needed, depends)
-        self.assertEqual(field("Recommends"), "xdg-utils, qt6-translations-l10n, fonts-droid-fallback")
+        self.assertEqual(field("Recommends"), "xdg-utils, qt6-translations-l10n, fonts-wqy-microhei")
         self.assertEqual(field("Package"), "velmoor")
         self.assertEqual("Velmoor v" + field("Version"), CAPTION)
         self.assertTrue(field("Maintainer"))
