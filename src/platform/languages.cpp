@@ -54,7 +54,7 @@ QStringList translatedLanguages()
     const QStringList files =
         QDir(kTranslations).entryList({QStringLiteral("velmoor_*.qm")}, QDir::Files, QDir::Name);
     for (const QString &file : files)
-        languages << file.mid(8, file.size() - 8 - 3);
+        languages << file.section(u'_', 1).chopped(3); // "velmoor_pt_BR.qm": "pt_BR"
     return languages;
 }
 

@@ -11,6 +11,7 @@ stopped here, by process id.
 One Desktop per Python process: the accessibility library binds to one session bus.
 """
 
+import functools
 import http.server
 import os
 import shutil
@@ -44,24 +45,30 @@ TRANSLATIONS = os.path.join(os.path.dirname(__file__), "..", "..", "translations
 QT_TRANSLATIONS = "/usr/share/qt6/translations"
 
 
-def translated(language, source, context=None):
-    """`source` as the program shows it in `language`, read from its translation file, or
-    Qt's own text when `context` names one of Qt's (qtbase_*.qm through lconvert); with
-    no access-key marker, as the accessibility tree names it."""
-    if context is None:
-        root = xml.etree.ElementTree.parse(os.path.join(TRANSLATIONS, "velmoor_%s.ts" % language)).getroot()
-    else:
+@functools.lru_cache(maxsize=None)
+def _translations(language, qt):
+    """(context, source) -> translation, from the program's file or (qt) Qt's qtbase_*.qm,
+    read once."""
+    if qt:
         ts = subprocess.run(["/usr/lib/qt6/bin/lconvert", "-of", "ts",
                              os.path.join(QT_TRANSLATIONS, "qtbase_%s.qm" % language)],
                             capture_output=True, check=True).stdout
         root = xml.etree.ElementTree.fromstring(ts)
-    for c in root.iter("context"):
-        if context is not None and c.findtext("name") != context:
-            continue
-        for message in c.iter("message"):
-            if message.findtext("source") == source:
-                return (message.findtext("translation") or "").replace("&&", "\0").replace("&", "").replace("\0", "&")
-    raise KeyError("%s: no translation of %r" % (language, source))
+    else:
+        root = xml.etree.ElementTree.parse(os.path.join(TRANSLATIONS, "velmoor_%s.ts" % language)).getroot()
+    return {(c.findtext("name"), m.findtext("source")): m.findtext("translation") or ""
+            for c in root.iter("context") for m in c.iter("message")}
+
+
+def translated(language, source, context=None):
+    """`source` as the program shows it in `language`, read from its translation file, or
+    Qt's own text when `context` names one of Qt's; with no access-key marker, as the
+    accessibility tree names it."""
+    table = _translations(language, context is not None)
+    found = [text for (c, s), text in table.items() if s == source and context in (None, c)]
+    if not found:
+        raise KeyError("%s: no translation of %r" % (language, source))
+    return found[0].replace("&&", "\0").replace("&", "").replace("\0", "&")
 
 
 class Site:
