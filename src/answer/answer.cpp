@@ -9,9 +9,12 @@ qint16 drawAnswer(float r)
     return static_cast<qint16>(std::floor(2.0 * static_cast<double>(r) + 1.0));
 }
 
-void runAnswerSequence(AnswerSequenceView &view, const std::function<bool()> &alive, RandomSource &random,
-                       Pause &pause, qint16 &intAnswer)
+void AnswerSequence::run(AnswerSequenceView &view, const std::function<bool()> &alive, RandomSource &random,
+                         Pause &pause, qint16 &intAnswer)
 {
+    if (m_running)
+        return;
+    m_running = true;
     view.stopTimers();
     intAnswer = drawAnswer(random.next());
     view.setWaitPanelVisible(true);
@@ -21,8 +24,8 @@ void runAnswerSequence(AnswerSequenceView &view, const std::function<bool()> &al
         if (!alive())
             return;
     }
+    m_running = false;
     view.setWaitPanelVisible(false);
-    // intAnswer, not the local draw: a second press during the wait drew last.
     view.presentAnswer(intAnswer);
     view.swapToResult();
 }

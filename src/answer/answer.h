@@ -34,7 +34,21 @@ public:
 // off, answer into the result window, windows swapped. `alive` is asked after every pause:
 // once it says false (the question window closed, the program is ending) nothing more of
 // the sequence runs and `view` is not touched again.
-void runAnswerSequence(AnswerSequenceView &view, const std::function<bool()> &alive, RandomSource &random,
-                       Pause &pause, qint16 &intAnswer);
+//
+// One at a time: the pauses keep the event loop running, so the button can be pressed again
+// while the dots appear (a burst of clicks, a held key). Such a press starts nothing and is
+// not kept; the answer already drawn is the one shown. (Each press used to run a whole
+// sequence inside the waiting one, and a few hundred of them overflowed the stack.)
+class AnswerSequence {
+public:
+    bool running() const { return m_running; }
+    // Runs the sequence, unless one is running already. The object belongs to the window
+    // `view` stands for: once `alive` says false, it is not touched again either.
+    void run(AnswerSequenceView &view, const std::function<bool()> &alive, RandomSource &random, Pause &pause,
+             qint16 &intAnswer);
+
+private:
+    bool m_running = false;
+};
 
 } // namespace velmoor

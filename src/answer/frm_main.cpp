@@ -118,12 +118,14 @@ bool FrmMain::ValidateQuestion()
 
 void FrmMain::cmdNext_Click()
 {
-    if (!ValidateQuestion())
+    // Pressed again while the dots appear: the answer is already drawn (not even an emptied
+    // field is asked about then).
+    if (m_sequence.running() || !ValidateQuestion())
         return;
     // The wait keeps the event loop running: this window may be closed, or the whole
     // program ended, before the sequence comes back from a pause.
     QPointer<FrmMain> self(this);
-    runAnswerSequence(
+    m_sequence.run(
         *this, [self] { return self && !self->m_unloaded; }, m_services.random, m_services.pause,
         m_intAnswer);
 }

@@ -62,6 +62,7 @@ private:
     qint16 m_answer = 0;
     bool m_unloaded = false;
     ModHelp m_help;
+    AnswerSequence m_sequence;
     std::array<QWidget *, kDotCount> m_dots{};
 };
 

@@ -52,7 +52,7 @@ private slots:
         pause.during = [&](int) { atPauses << view.steps.last(); };
         qint16 intAnswer = 0;
 
-        runAnswerSequence(
+        AnswerSequence().run(
             view, [] { return true; }, random, pause, intAnswer);
 
         QCOMPARE(intAnswer, kNo);
@@ -63,25 +63,26 @@ private slots:
         QCOMPARE(random.randomized, 0); // the draw never reseeds
     }
 
-    void secondPressDuringTheWaitLeavesTheLastDrawShown()
+    void pressesDuringTheWaitStartNothing()
     {
         RecordingView view;
         FakeRandom random;
         random.script = {0.1f, 0.9f};
         FakePause pause;
         qint16 intAnswer = 0;
-        bool nested = false;
+        AnswerSequence sequence;
         pause.during = [&](int) {
-            if (!nested) {
-                nested = true;
-                runAnswerSequence(
-                    view, [] { return true; }, random, pause, intAnswer);
-            }
+            QVERIFY(sequence.running());
+            sequence.run(
+                view, [] { return true; }, random, pause, intAnswer);
         };
-        runAnswerSequence(
+        sequence.run(
             view, [] { return true; }, random, pause, intAnswer);
-        QCOMPARE(intAnswer, kNo);
-        QCOMPARE(view.steps.filter(QStringLiteral("answer")), QStringList({"answer 2", "answer 2"}));
+        QCOMPARE(intAnswer, kYes);
+        QCOMPARE(pause.calls, kDotCount);
+        QCOMPARE(view.steps.filter(QStringLiteral("answer")), QStringList({"answer 1"}));
+        QCOMPARE(view.steps.filter(QStringLiteral("swap")).size(), 1);
+        QVERIFY(!sequence.running()); // and the next press is answered again
     }
 
     void sequenceStopsOnceItsWindowIsGone()
@@ -92,7 +93,7 @@ private slots:
         qint16 intAnswer = 0;
         bool alive = true;
         pause.during = [&](int call) { alive = call < 2; };
-        runAnswerSequence(
+        AnswerSequence().run(
             view, [&] { return alive; }, random, pause, intAnswer);
         QCOMPARE(view.steps.last(), QStringLiteral("dot 2"));
         QCOMPARE(pause.calls, 2);

@@ -1,7 +1,8 @@
 """A monkey at the keyboard and mouse: thousands of random clicks (left, middle, right)
-inside the program's windows, letters, Tab, Enter, Escape, Space, access keys, the editing
-and clipboard keys and the context-menu key, with the clipboard and the selection now empty,
-now holding text, now an image. It fails on a crash, a
+inside the program's windows, bursts of clicks on one spot (Get My Answer most of all),
+letters, Tab, Enter, Escape, Space, access keys, the editing and clipboard keys and the
+context-menu key, keys held down for seconds, with the clipboard and the selection now
+empty, now holding text, now an image. It fails on a crash, a
 sanitizer report, a hang (no answer for 5 s), a live copy with no window, or the question
 and result windows shown at once. A copy that ends by its own Exit is started again.
 
@@ -25,6 +26,9 @@ ACCESS_KEYS = ["alt+x", "alt+b", "alt+f", "alt+h", "alt+d", "alt+o", "alt+v", "a
 EDIT_KEYS = ["ctrl+v", "ctrl+c", "ctrl+x", "ctrl+z", "ctrl+a", "shift+Insert", "Menu"]
 PNG = subprocess.run(["convert", "-size", "8x8", "xc:blue", "png:-"], capture_output=True, check=True).stdout
 HOLDINGS = [(None, None), (b"Will it? 42 \xc2\xbd", "UTF8_STRING"), (PNG, "image/png")]
+HELD_KEYS = ["Return", "KP_Enter", "space", "Tab", "a"]
+QUESTION_WINDOW = (518, 355)  # its client area below the menu bar
+GET_MY_ANSWER = (1 + 144 + 112, 40 + 219 + 16)  # its middle, from there
 
 
 class MonkeyEvents:
@@ -51,6 +55,18 @@ class MonkeyEvents:
                 button = rng.choice((1, 1, 1, 1, 1, 1, 2, 3))
                 self.log.write("%d click %d at %d %d\n" % (n, button, px, py))
                 d.xdotool("mousemove", px, py, "click", button)
+            elif kind < 0.47:
+                windows = program.x_windows()
+                if not windows:
+                    return
+                x, y, w, h = self.geometry(rng.choice(windows))
+                if w == QUESTION_WINDOW[0] and rng.random() < 0.7:
+                    px, py = x + GET_MY_ANSWER[0], y + h - QUESTION_WINDOW[1] + GET_MY_ANSWER[1]
+                else:
+                    px, py = x + rng.randrange(max(w, 1)), y + rng.randrange(max(h, 1))
+                count, delay = rng.randint(5, 40), rng.choice((30, 60, 100))
+                self.log.write("%d %d clicks at %d %d, %d ms apart\n" % (n, count, px, py, delay))
+                d.xdotool("mousemove", px, py, "click", "--repeat", count, "--delay", delay, 1)
             elif kind < 0.67:
                 text = "".join(rng.choice("abcxyz?. ") for _ in range(rng.randint(1, 4)))
                 self.log.write("%d type %r\n" % (n, text))
@@ -59,6 +75,14 @@ class MonkeyEvents:
                 key = rng.choice(rng.choice((KEYS, KEYS, EDIT_KEYS, ACCESS_KEYS)))
                 self.log.write("%d key %s\n" % (n, key))
                 d.xdotool("key", key)
+            elif kind < 0.98:
+                key, seconds = rng.choice(HELD_KEYS), rng.uniform(1, 4)
+                self.log.write("%d %s held %.1f s\n" % (n, key, seconds))
+                d.xdotool("keydown", key)
+                try:
+                    time.sleep(seconds)
+                finally:
+                    d.xdotool("keyup", key)
             else:
                 data, target = rng.choice(HOLDINGS)
                 selection = rng.choice(("clipboard", "primary"))
