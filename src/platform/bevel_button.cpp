@@ -47,7 +47,13 @@ void BevelButton::paintEvent(QPaintEvent *)
         painter.drawPolygon(top);
         painter.drawPolygon(left);
     }
-    style()->drawItemText(&painter, inside, Qt::AlignCenter | Qt::TextShowMnemonic, palette(), isEnabled(),
+    // The caption in the design's colours whatever the desktop's: a dark desktop's light
+    // text would vanish on the silver.
+    QPalette caption = palette();
+    caption.setColor(QPalette::Active, QPalette::ButtonText, look::kBlack);
+    caption.setColor(QPalette::Inactive, QPalette::ButtonText, look::kBlack);
+    caption.setColor(QPalette::Disabled, QPalette::ButtonText, look::kDisabledText);
+    style()->drawItemText(&painter, inside, Qt::AlignCenter | Qt::TextShowMnemonic, caption, isEnabled(),
                           text(), QPalette::ButtonText);
 }
 

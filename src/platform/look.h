@@ -15,14 +15,15 @@ namespace velmoor {
 
 // The program's colours, each named once.
 namespace look {
-inline const QColor kViolet{90, 35, 220};       // the main windows' panels, the about window
-inline const QColor kNavy{0, 0, 64};            // the strips of links and texts
-inline const QColor kCream{255, 255, 192};      // texts on navy and violet
-inline const QColor kCyan{0, 255, 255};         // links
-inline const QColor kYellow{255, 255, 0};       // the question's link, the dots
-inline const QColor kSilver{192, 192, 192};     // the graphical buttons' face...
-inline const QColor kSilverEdge{224, 224, 224}; // ...their raised edge...
-inline const QColor kShadow{128, 128, 128};     // ...and the shadow of one held down
+inline const QColor kViolet{90, 35, 220};         // the main windows' panels, the about window
+inline const QColor kNavy{0, 0, 64};              // the strips of links and texts
+inline const QColor kCream{255, 255, 192};        // texts on navy and violet
+inline const QColor kCyan{0, 255, 255};           // links
+inline const QColor kYellow{255, 255, 0};         // the question's link, the dots
+inline const QColor kSilver{192, 192, 192};       // the graphical buttons' face...
+inline const QColor kSilverEdge{224, 224, 224};   // ...their raised edge...
+inline const QColor kShadow{128, 128, 128};       // ...the shadow of one held down...
+inline const QColor kDisabledText{190, 190, 190}; // ...and the caption of one disabled
 inline const QColor kWhite{255, 255, 255};
 inline const QColor kBlack{0, 0, 0};
 inline const QColor kPaleCyan{128, 255, 255}; // the answer, the about window's caption

@@ -1,9 +1,14 @@
 """Compares two folders of look_states pictures pixel by pixel: compare_looks.py OLD NEW.
-Prints each picture that differs, with the number of differing pixels; exits 1 if any."""
+Prints each picture that differs, with the number of differing pixels; exits 1 if any.
+
+compare_looks.py --palettes LOOK_STATES renders every window state under the default, a
+dark and a black high-contrast palette and compares each with the default: the program's
+own surfaces must not change with the desktop's colours."""
 
 import os
 import subprocess
 import sys
+import tempfile
 
 
 def main(old, new):
@@ -24,5 +29,14 @@ def main(old, new):
     return 1 if differing else 0
 
 
+def palettes(look_states):
+    with tempfile.TemporaryDirectory() as folder:
+        for palette in ("default", "dark", "contrast"):
+            subprocess.run([look_states, os.path.join(folder, palette), palette], check=True,
+                           env=dict(os.environ, QT_QPA_PLATFORM="offscreen"), stderr=subprocess.DEVNULL)
+        return max(main(os.path.join(folder, "default"), os.path.join(folder, palette))
+                   for palette in ("dark", "contrast"))
+
+
 if __name__ == "__main__":
-    sys.exit(main(sys.argv[1], sys.argv[2]))
+    sys.exit(palettes(sys.argv[2]) if sys.argv[1] == "--palettes" else main(sys.argv[1], sys.argv[2]))

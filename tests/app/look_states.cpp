@@ -1,7 +1,12 @@
-// Every window in every state, as PNG files: look_states FOLDER. Run it on two builds and
-// compare the folders pixel by pixel (tests/app/compare_looks.py) to show that a change
-// left the look alone. The platform doubles make each state the same on every run: the
-// offers, the answers and the appeals are scripted, the squares shown, the caret steady.
+// Every window in every state, as PNG files: look_states FOLDER [dark | contrast]. Run it on
+// two builds and compare the folders pixel by pixel (tests/app/compare_looks.py) to show that
+// a change left the look alone. The platform doubles make each state the same on every run:
+// the offers, the answers and the appeals are scripted, the squares shown, the caret steady.
+//
+// Under a desktop's dark or black high-contrast palette (the second argument), the controls
+// the desktop draws (menus, the referral's fields and buttons, scroll bars, check boxes) are
+// covered in every picture, and so in the default one too when a palette is named: what is
+// left, the program's own surfaces, must be the same under every palette.
 
 #include "answer/frm_main.h"
 #include "app/program_fixture.h"
@@ -13,10 +18,15 @@
 #endif
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStyleHints>
 #include <QTest>
 
@@ -28,11 +38,44 @@ using namespace velmoor::testing;
 namespace {
 
 QString g_folder;
+bool g_coverTheDesktops = false;
+
+// Drawn by the desktop, in its colours: Qt's own controls, and the referral's fields.
+bool drawnByTheDesktop(const QWidget &widget)
+{
+    return qobject_cast<const QMenuBar *>(&widget) || qobject_cast<const QLineEdit *>(&widget)
+           || qobject_cast<const QScrollBar *>(&widget) || qobject_cast<const QCheckBox *>(&widget)
+           || widget.metaObject() == &QPushButton::staticMetaObject || widget.objectName() == u"txtMessage";
+}
 
 void save(QWidget *window, const QString &state)
 {
     QApplication::processEvents();
-    window->grab().save(g_folder + u'/' + state + QStringLiteral(".png"));
+    if (qobject_cast<QMenu *>(window) && g_coverTheDesktops)
+        return;
+    QPixmap picture = window->grab();
+    if (g_coverTheDesktops) {
+        QPainter painter(&picture);
+        for (const QWidget *control : window->findChildren<QWidget *>())
+            if (control->isVisible() && drawnByTheDesktop(*control))
+                painter.fillRect(QRect(control->mapTo(window, QPoint()), control->size()), Qt::magenta);
+    }
+    picture.save(g_folder + u'/' + state + QStringLiteral(".png"));
+}
+
+// A desktop's palette: KDE's Breeze Dark, or a black high-contrast one.
+QPalette desktopPalette(const QString &name)
+{
+    const bool dark = name == u"dark";
+    const QColor window = dark ? QColor(49, 54, 59) : Qt::black, base = dark ? QColor(35, 38, 41) : Qt::black;
+    const QColor text = dark ? QColor(239, 240, 241) : Qt::white,
+                 accent = dark ? QColor(61, 174, 233) : Qt::cyan;
+    QPalette palette(text, window, window.lighter(), window.darker(), window, text, text, base, window);
+    palette.setColor(QPalette::Highlight, accent);
+    palette.setColor(QPalette::Link, accent);
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, dark ? QColor(161, 169, 177) : Qt::yellow);
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, dark ? QColor(161, 169, 177) : Qt::yellow);
+    return palette;
 }
 
 template <typename T = QWidget> T *child(QWidget *window, const char *name)
@@ -132,11 +175,16 @@ void run(float offer, float answer, float appeal, bool everything)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fputs("usage: look_states FOLDER\n", stderr);
+    if (argc != 2 && argc != 3) {
+        std::fputs("usage: look_states FOLDER [default | dark | contrast]\n", stderr);
         return 2;
     }
     g_folder = QString::fromLocal8Bit(argv[1]);
+    if (argc == 3) {
+        g_coverTheDesktops = true;
+        if (const QString palette = QString::fromLatin1(argv[2]); palette != u"default")
+            QApplication::setPalette(desktopPalette(palette));
+    }
     QDir().mkpath(g_folder);
     QGuiApplication::styleHints()->setCursorFlashTime(0);
     installFontSubstitutes();
