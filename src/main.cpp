@@ -4,6 +4,7 @@
 #include "platform/accessibility.h"
 #include "platform/desktop_services.h"
 #include "platform/display.h"
+#include "platform/high_contrast.h"
 #include "platform/instance_lock.h"
 #include "platform/languages.h"
 #include "platform/look.h"
@@ -107,6 +108,7 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(applicationIcon());
     installAccessibleRoles();
     installFontSubstitutes();
+    look::useSystemColours(highContrastRequested());
 
     const QString applicationName = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
     DesktopPageOpener opener;

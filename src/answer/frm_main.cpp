@@ -72,8 +72,8 @@ void FrmMain::paint()
     QPalette desktop = QApplication::palette();
     desktop.setResolveMask(~QPalette::ResolveMask(0));
     ui.txtQuestion->verticalScrollBar()->setPalette(desktop);
-    setBackground(*ui.picWhite, kWhite);
-    setBackground(*ui.picBlack, kBlack);
+    setSquareColour(*ui.picWhite, kWhite);
+    setSquareColour(*ui.picBlack, kBlack);
     for (ClickLabel *link : {ui.Label61, ui.Label2, ui.lblFullBrand, ui.lblCobrand})
         link->setFont(boldFormFont(8.25, true));
     ui.Label1->setFont(boldFormFont(8.25));
@@ -157,7 +157,8 @@ void FrmMain::setWaitPanelVisible(bool visible)
         m_ui->picMessage->setStyleSheet(
             dots.join(QStringLiteral(", "))
             + QStringLiteral(" { background: %1; border: 1px solid %2; border-radius: 4px; }")
-                  .arg(look::css(look::kYellow), look::css(look::kCream)));
+                  .arg(look::css(look::kYellow, QPalette::Highlight),
+                       look::css(look::kCream, QPalette::WindowText)));
     }
     m_ui->picMessage->setVisible(visible);
 }

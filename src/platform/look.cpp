@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QLayout>
 #include <QMainWindow>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QWidget>
 
@@ -33,8 +34,26 @@ QFont boldFormFont(qreal points, bool underline)
     return font;
 }
 
+namespace {
+bool g_systemColours = false;
+} // namespace
+
+void look::useSystemColours(bool system)
+{
+    g_systemColours = system;
+}
+
+bool look::usingSystemColours()
+{
+    return g_systemColours;
+}
+
 void setColours(QWidget &widget, const QColor &text, const std::optional<QColor> &background)
 {
+    if (g_systemColours) {
+        widget.setAutoFillBackground(background.has_value());
+        return;
+    }
     QPalette palette = widget.palette();
     palette.setColor(QPalette::WindowText, text);
     palette.setColor(QPalette::Text, text);
@@ -44,6 +63,15 @@ void setColours(QWidget &widget, const QColor &text, const std::optional<QColor>
 }
 
 void setBackground(QWidget &widget, const QColor &background)
+{
+    if (g_systemColours) {
+        widget.setAutoFillBackground(true);
+        return;
+    }
+    setSquareColour(widget, background);
+}
+
+void setSquareColour(QWidget &widget, const QColor &background)
 {
     QPalette palette = widget.palette();
     palette.setColor(QPalette::Window, background);
@@ -158,8 +186,20 @@ void fixClientSize(QWidget &window, QSize client)
         new Mirroring(window);
 }
 
-QString look::css(const QColor &colour)
+QString look::css(const QColor &colour, std::optional<QPalette::ColorRole> role)
 {
+    if (g_systemColours && role) {
+        // The palette's roles as style sheets name them.
+        static const std::pair<QPalette::ColorRole, const char *> names[] = {
+            {QPalette::Window, "window"},
+            {QPalette::WindowText, "window-text"},
+            {QPalette::Highlight, "highlight"},
+            {QPalette::Button, "button"},
+            {QPalette::ButtonText, "button-text"}};
+        for (const auto &[named, name] : names)
+            if (named == *role)
+                return QStringLiteral("palette(%1)").arg(QLatin1StringView(name));
+    }
     return QStringLiteral("rgb(%1, %2, %3)").arg(colour.red()).arg(colour.green()).arg(colour.blue());
 }
 
@@ -170,10 +210,23 @@ void resolveSheetColours(QWidget &window)
         {"violet", kViolet},      {"navy", kNavy},        {"cream", kCream}, {"cyan", kCyan},
         {"yellow", kYellow},      {"white", kWhite},      {"black", kBlack}, {"blue", kBlue},
         {"pale-cyan", kPaleCyan}, {"midnight", kMidnight}};
-    QString sheet = window.property("sheet").toString();
-    for (const auto &[name, colour] : named)
-        sheet.replace(u'$' + QLatin1StringView(name), css(colour));
-    window.setStyleSheet(sheet);
+    // Declaration by declaration: what a colour colours is the property it stands in.
+    static const QRegularExpression declaration(QStringLiteral("([\\w-]+)\\s*:([^;{}]*)"));
+    const QString sheet = window.property("sheet").toString();
+    QString resolved;
+    qsizetype done = 0;
+    for (const QRegularExpressionMatch &found : declaration.globalMatch(sheet)) {
+        const QPalette::ColorRole role =
+            found.captured(1).startsWith(u"background") ? QPalette::Window : QPalette::WindowText;
+        QString value = found.captured(2);
+        for (const auto &[name, colour] : named)
+            value.replace(u'$' + QLatin1StringView(name), css(colour, role));
+        resolved += QStringView(sheet).sliced(done, found.capturedStart(2) - done);
+        resolved += value;
+        done = found.capturedEnd(2);
+    }
+    resolved += QStringView(sheet).sliced(done);
+    window.setStyleSheet(resolved);
 }
 
 QString withoutMnemonic(const QString &caption)

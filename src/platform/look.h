@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPalette>
 #include <QSize>
 #include <QString>
 
@@ -30,14 +31,23 @@ inline const QColor kPaleCyan{128, 255, 255}; // the answer, the about window's 
 inline const QColor kBlue{0, 0, 192};         // the exit screen's forum box
 inline const QColor kMidnight{0, 0, 128};     // the exit screen's frames
 
-// A colour as style sheets write it.
-QString css(const QColor &colour);
+// With the system's colours rather than the design's: every window then draws with the
+// palette Qt takes from the system (Windows asks this of programs under High Contrast), and
+// each design colour gives way to the palette's colour for what it colours. Only the answer's
+// white and black squares, which are the answer, keep theirs. Chosen once, before any window.
+void useSystemColours(bool system);
+bool usingSystemColours();
+
+// A colour as style sheets write it. Given the role it plays, under the system's colours
+// the palette's colour for that role instead.
+QString css(const QColor &colour, std::optional<QPalette::ColorRole> role = {});
 } // namespace look
 
 // A window's style sheet comes from its .ui as the property "sheet" and names its colours
 // ("$violet", "$pale-cyan": the colours above, in lower case and with hyphens). This puts
 // the colours in and sets the result as the window's style sheet: Qt parses it once, and
-// never sees a name it could not read.
+// never sees a name it could not read. Under the system's colours a background takes the
+// palette's window colour, and everything else its window text.
 void resolveSheetColours(QWidget &window);
 
 // Maps the faces the windows were designed with onto installed, metric-close ones.
@@ -53,6 +63,8 @@ QFont boldFormFont(qreal points, bool underline = false);
 // under it slower to build): its text, and, if given, a background it fills itself.
 void setColours(QWidget &widget, const QColor &text, const std::optional<QColor> &background = {});
 void setBackground(QWidget &widget, const QColor &background);
+// The same for the answer's squares, whose colour is the answer under any palette.
+void setSquareColour(QWidget &widget, const QColor &colour);
 
 // Makes the window fixed-size with this client area (below any menu bar) and centres the
 // whole window, its frame included, on the screen. In a right-to-left language the window's

@@ -3,7 +3,8 @@ Prints each picture that differs, with the number of differing pixels; exits 1 i
 
 compare_looks.py --palettes LOOK_STATES renders every window state under the default, a
 dark and a black high-contrast palette and compares each with the default: the program's
-own surfaces must not change with the desktop's colours."""
+own surfaces must not change with the desktop's colours. Drawn with the system's colours
+(as under Windows' High Contrast), none of the design's may be left."""
 
 import os
 import subprocess
@@ -29,13 +30,31 @@ def main(old, new):
     return 1 if differing else 0
 
 
+# The design's colours that no black-and-white palette makes, not even in a blend.
+DESIGN_COLOURS = {"(90,35,220)": "violet", "(0,0,64)": "navy", "(255,255,192)": "cream", "(0,255,255)": "cyan",
+                  "(255,255,0)": "yellow", "(0,0,128)": "midnight", "(0,0,192)": "blue", "(128,255,255)": "pale cyan"}
+
+
+def design_colours_left(folder):
+    """Pictures drawn with the system's colours that still show one of the design's."""
+    found = 0
+    for name in sorted(os.listdir(folder)):
+        colours = subprocess.run(["convert", os.path.join(folder, name), "-format", "%c", "histogram:info:-"],
+                                 capture_output=True, text=True, check=True).stdout
+        left = sorted(colour for rgb, colour in DESIGN_COLOURS.items() if " %s " % rgb in colours)
+        if left:
+            print("%s: the design's %s under the system's colours" % (name, ", ".join(left)))
+            found += 1
+    return 1 if found else 0
+
+
 def palettes(look_states):
     with tempfile.TemporaryDirectory() as folder:
-        for palette in ("default", "dark", "contrast"):
+        for palette in ("default", "dark", "contrast", "system"):
             subprocess.run([look_states, os.path.join(folder, palette), palette], check=True,
                            env=dict(os.environ, QT_QPA_PLATFORM="offscreen"), stderr=subprocess.DEVNULL)
-        return max(main(os.path.join(folder, "default"), os.path.join(folder, palette))
-                   for palette in ("dark", "contrast"))
+        return max([main(os.path.join(folder, "default"), os.path.join(folder, palette))
+                    for palette in ("dark", "contrast")] + [design_colours_left(os.path.join(folder, "system"))])
 
 
 if __name__ == "__main__":

@@ -1,9 +1,10 @@
-// Every window in every state, as PNG files: look_states FOLDER [dark | contrast]. Run it on
+// Every window in every state, as PNG files: look_states FOLDER [PALETTE]. Run it on
 // two builds and compare the folders pixel by pixel (tests/app/compare_looks.py) to show that
 // a change left the look alone. The platform doubles make each state the same on every run:
 // the offers, the answers and the appeals are scripted, the squares shown, the caret steady.
 //
-// Under a desktop's dark or black high-contrast palette (the second argument), the controls
+// Under a desktop's dark or black high-contrast palette (PALETTE: default, dark, contrast, or
+// system for the contrast one with the program using the system's colours), the controls
 // the desktop draws (menus, the referral's fields and buttons, scroll bars, check boxes) are
 // covered in every picture, and so in the default one too when a palette is named: what is
 // left, the program's own surfaces, must be the same under every palette.
@@ -20,6 +21,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -40,12 +42,15 @@ namespace {
 QString g_folder;
 bool g_coverTheDesktops = false;
 
-// Drawn by the desktop, in its colours: Qt's own controls, and the referral's fields.
-bool drawnByTheDesktop(const QWidget &widget)
+// Drawn by the desktop, in its colours (Qt's own controls, and the referral's fields), or a
+// picture, in its own (the icon).
+bool covered(const QWidget &widget)
 {
+    const auto *label = qobject_cast<const QLabel *>(&widget);
     return qobject_cast<const QMenuBar *>(&widget) || qobject_cast<const QLineEdit *>(&widget)
            || qobject_cast<const QScrollBar *>(&widget) || qobject_cast<const QCheckBox *>(&widget)
-           || widget.metaObject() == &QPushButton::staticMetaObject || widget.objectName() == u"txtMessage";
+           || widget.metaObject() == &QPushButton::staticMetaObject || widget.objectName() == u"txtMessage"
+           || (label && !label->pixmap().isNull());
 }
 
 void save(QWidget *window, const QString &state)
@@ -57,24 +62,26 @@ void save(QWidget *window, const QString &state)
     if (g_coverTheDesktops) {
         QPainter painter(&picture);
         for (const QWidget *control : window->findChildren<QWidget *>())
-            if (control->isVisible() && drawnByTheDesktop(*control))
+            if (control->isVisible() && covered(*control))
                 painter.fillRect(QRect(control->mapTo(window, QPoint()), control->size()), Qt::magenta);
     }
     picture.save(g_folder + u'/' + state + QStringLiteral(".png"));
 }
 
-// A desktop's palette: KDE's Breeze Dark, or a black high-contrast one.
+// A desktop's palette: KDE's Breeze Dark, or a black high-contrast one (also for "system":
+// the program drawing with the system's colours, as under Windows' High Contrast).
 QPalette desktopPalette(const QString &name)
 {
     const bool dark = name == u"dark";
     const QColor window = dark ? QColor(49, 54, 59) : Qt::black, base = dark ? QColor(35, 38, 41) : Qt::black;
-    const QColor text = dark ? QColor(239, 240, 241) : Qt::white,
-                 accent = dark ? QColor(61, 174, 233) : Qt::cyan;
+    const QColor text = dark ? QColor(239, 240, 241) : Qt::white;
+    const QColor accent = dark ? QColor(61, 174, 233) : QColor(26, 235, 255);
     QPalette palette(text, window, window.lighter(), window.darker(), window, text, text, base, window);
     palette.setColor(QPalette::Highlight, accent);
     palette.setColor(QPalette::Link, accent);
-    palette.setColor(QPalette::Disabled, QPalette::WindowText, dark ? QColor(161, 169, 177) : Qt::yellow);
-    palette.setColor(QPalette::Disabled, QPalette::ButtonText, dark ? QColor(161, 169, 177) : Qt::yellow);
+    const QColor disabled = dark ? QColor(161, 169, 177) : QColor(63, 242, 63);
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, disabled);
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, disabled);
     return palette;
 }
 
@@ -176,14 +183,16 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     if (argc != 2 && argc != 3) {
-        std::fputs("usage: look_states FOLDER [default | dark | contrast]\n", stderr);
+        std::fputs("usage: look_states FOLDER [default | dark | contrast | system]\n", stderr);
         return 2;
     }
     g_folder = QString::fromLocal8Bit(argv[1]);
     if (argc == 3) {
         g_coverTheDesktops = true;
-        if (const QString palette = QString::fromLatin1(argv[2]); palette != u"default")
+        const QString palette = QString::fromLatin1(argv[2]);
+        if (palette != u"default")
             QApplication::setPalette(desktopPalette(palette));
+        look::useSystemColours(palette == u"system");
     }
     QDir().mkpath(g_folder);
     QGuiApplication::styleHints()->setCursorFlashTime(0);
