@@ -68,6 +68,7 @@ void FrmMain::paint()
     setColours(*ui.Label2, kYellow);
     setColours(*ui.txtQuestion, kCream, kNavy);
     ui.txtQuestion->setAutoFillBackground(false);
+    ui.txtQuestion->setFrameColour(usingSystemColours() ? palette().color(QPalette::WindowText) : kNavyEdge);
     // Its scroll bar keeps the desktop's colours.
     QPalette desktop = QApplication::palette();
     desktop.setResolveMask(~QPalette::ResolveMask(0));

@@ -22,23 +22,25 @@ void BevelButton::paintEvent(QPaintEvent *)
     const QColor shadow = system ? palette().color(QPalette::Dark) : look::kShadow;
     const QColor frame = system ? palette().color(QPalette::ButtonText) : look::kBlack;
     QPainter painter(this);
-    const QRect box = rect();
-    QRect inside = box.adjusted(kEdge, kEdge, -kEdge, -kEdge);
+    // The face and its edges in whole device pixels, each edge as wide on every side at any
+    // scale; the caption as Qt places text.
+    painter.save();
+    const QRect box = paintOnDevicePixels(painter, *this);
+    const int line = qRound(devicePixelRatioF()), rim = qRound(kEdge * devicePixelRatioF());
     if (isDown()) {
         // Pushed in: a black frame, a shadow along the top and left inside it, and the
         // caption a pixel down and to the right.
         painter.fillRect(box, frame);
-        painter.fillRect(box.adjusted(1, 1, -1, -1), shadow);
-        painter.fillRect(box.adjusted(kEdge, kEdge, -1, -1), face);
-        inside.translate(1, 1);
+        painter.fillRect(box.adjusted(line, line, -line, -line), shadow);
+        painter.fillRect(box.adjusted(rim, rim, -line, -line), face);
     } else if (hasFocus()) {
         painter.fillRect(box, frame);
-        painter.fillRect(inside, face);
+        painter.fillRect(box.adjusted(rim, rim, -rim, -rim), face);
     } else {
         painter.fillRect(box, face);
         // Each edge a trapezoid meeting its neighbours on the diagonals; the lit edges, top
         // and left, drawn over the others.
-        const qreal w = box.width(), h = box.height(), e = kEdge;
+        const qreal w = box.width(), h = box.height(), e = rim;
         const QPolygonF top({{0, 0}, {w, 0}, {w - e, e}, {e, e}});
         const QPolygonF bottom({{0, h}, {w, h}, {w - e, h - e}, {e, h - e}});
         const QPolygonF left({{0, 0}, {0, h}, {e, h - e}, {e, e}});
@@ -52,6 +54,12 @@ void BevelButton::paintEvent(QPaintEvent *)
         painter.drawPolygon(top);
         painter.drawPolygon(left);
     }
+    painter.restore();
+    // The raised button's caption has always been drawn smoothed, with its edges.
+    painter.setRenderHint(QPainter::Antialiasing, !isDown() && !hasFocus());
+    QRect inside = rect().adjusted(kEdge, kEdge, -kEdge, -kEdge);
+    if (isDown())
+        inside.translate(1, 1);
     // The caption in the design's colours whatever the desktop's (a dark desktop's light
     // text would vanish on the silver), unless the program draws with the system's.
     QPalette caption = palette();

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QLayout>
 #include <QMainWindow>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QWidget>
@@ -227,6 +228,18 @@ void resolveSheetColours(QWidget &window)
     }
     resolved += QStringView(sheet).sliced(done);
     window.setStyleSheet(resolved);
+}
+
+QRect paintOnDevicePixels(QPainter &painter, const QWidget &widget)
+{
+    const qreal scale = widget.devicePixelRatioF();
+    const QPointF corner = painter.deviceTransform().map(QPointF(0, 0));
+    const QPoint snapped = corner.toPoint();
+    painter.setWorldTransform(
+        QTransform::fromScale(1 / scale, 1 / scale)
+        * QTransform::fromTranslate((snapped.x() - corner.x()) / scale, (snapped.y() - corner.y()) / scale));
+    // Qt gives the widget a pixel more or less, by where it lies: the pixels it always has.
+    return {0, 0, int(widget.width() * scale), int(widget.height() * scale)};
 }
 
 QString withoutMnemonic(const QString &caption)

@@ -10,6 +10,7 @@
 
 #include <optional>
 
+class QPainter;
 class QWidget;
 
 namespace velmoor {
@@ -18,6 +19,7 @@ namespace velmoor {
 namespace look {
 inline const QColor kViolet{90, 35, 220};         // the main windows' panels, the about window
 inline const QColor kNavy{0, 0, 64};              // the strips of links and texts
+inline const QColor kNavyEdge{0, 0, 49};          // the question field's frame
 inline const QColor kCream{255, 255, 192};        // texts on navy and violet
 inline const QColor kCyan{0, 255, 255};           // links
 inline const QColor kYellow{255, 255, 0};         // the question's link, the dots
@@ -70,6 +72,13 @@ void setSquareColour(QWidget &widget, const QColor &colour);
 // whole window, its frame included, on the screen. In a right-to-left language the window's
 // controls are mirrored when it first shows.
 void fixClientSize(QWidget &window, QSize client);
+
+// Sets the painter to draw in whole device pixels from the device pixel nearest the widget's
+// corner, and returns the widget's size there in the whole pixels it has. At 125 or 150 % Qt puts a widget's
+// corner between two device pixels, so that the same drawing comes out a pixel wider in one
+// place than in another; drawn so, it comes out whole and the same everywhere. At whole
+// scales it changes nothing but the unit.
+QRect paintOnDevicePixels(QPainter &painter, const QWidget &widget);
 
 // A caption as a person sees it: "&x" marks an access key and shows as "x", "&&" shows as
 // "&" (a label with no buddy would show both ampersands).

@@ -1,8 +1,11 @@
 #include "platform/text_field.h"
 
 #include <QMimeData>
+#include <QPaintEvent>
+#include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace velmoor {
 
@@ -24,6 +27,29 @@ bool hasLongWord(const QString &text)
 
 TextField::TextField(QWidget *parent) : QPlainTextEdit(parent)
 {}
+
+void TextField::setFrameColour(const QColor &colour)
+{
+    m_frameColour = colour;
+    update();
+}
+
+bool TextField::event(QEvent *event)
+{
+    if (event->type() != QEvent::Paint || !m_frameColour)
+        return QPlainTextEdit::event(event);
+    // In device pixels from the widget's corner: the line and the ground inside it share
+    // the corner's place between two pixels, so the line comes out whole and the same on
+    // every side. The text area, placed a line's logical width inside, never covers it.
+    QPainter painter(this);
+    const qreal scale = devicePixelRatioF();
+    painter.scale(1 / scale, 1 / scale);
+    const QRectF outer(0, 0, width() * scale, height() * scale);
+    const qreal line = std::max(1.0, std::floor(scale));
+    painter.fillRect(outer, *m_frameColour);
+    painter.fillRect(outer.adjusted(line, line, -line, -line), palette().color(QPalette::Base));
+    return true;
+}
 
 bool TextField::canInsertFromMimeData(const QMimeData *source) const
 {
