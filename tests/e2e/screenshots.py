@@ -1,5 +1,6 @@
-"""Drives velmoor through its windows and saves a picture of each, then of every window in
-German, Japanese and Arabic (in a folder of each language's name): make screenshots."""
+"""Drives velmoor through its windows and saves a picture of each, the exit screen again on a
+dark desktop, then every window in German, Japanese and Arabic (in a folder of each
+language's name): make screenshots."""
 
 import os
 import subprocess
@@ -10,6 +11,26 @@ sys.path.insert(0, os.path.dirname(__file__))
 from harness import Desktop, translated, wait_for  # noqa: E402
 
 LANGUAGES = ("de", "ja", "ar")
+# A dark desktop: KDE's Breeze Dark colours, as Qt's own KDE theme reads them.
+BREEZE_DARK = """[Colors:Window]
+BackgroundNormal=49,54,59
+ForegroundNormal=239,240,241
+ForegroundInactive=161,169,177
+[Colors:View]
+BackgroundNormal=35,38,41
+ForegroundNormal=239,240,241
+ForegroundInactive=161,169,177
+[Colors:Button]
+BackgroundNormal=49,54,59
+ForegroundNormal=239,240,241
+[Colors:Selection]
+BackgroundNormal=61,174,233
+ForegroundNormal=239,240,241
+[Colors:Tooltip]
+BackgroundNormal=49,54,59
+ForegroundNormal=239,240,241
+"""
+DARK_DESKTOP = {"QT_QPA_PLATFORMTHEME": "kde", "KDE_SESSION_VERSION": "5", "QT_STYLE_OVERRIDE": "Fusion"}
 
 
 def main(binary, out):
@@ -104,6 +125,17 @@ def main(binary, out):
         d.click(next(a for a in d.descendants(box) if a.get_role_name() == "push button" and "No" in a.get_name()))
         later.window_containing("push button", "Get My Answer")
         later.kill()
+
+        os.remove(d.settings_file())  # a first start: no reminder
+        kdeglobals = os.path.join(d.home, ".config", "kdeglobals")
+        with open(kdeglobals, "w", encoding="utf-8") as f:
+            f.write(BREEZE_DARK)
+        dark = d.start(env=DARK_DESKTOP, expected_output=["qt.qpa.theme", "DBus", "KDE setting"])
+        dark.window_containing("push button", "Get My Answer")
+        d.key("alt+f", "x")
+        shoot(dark.window_containing("push button", "Exit"), "exit-screen-dark")
+        dark.kill()
+        os.remove(kdeglobals)
 
         for language in LANGUAGES:
             shoot_language(d, language, os.path.join(out, language), shoot, shoot_box)
