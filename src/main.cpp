@@ -109,6 +109,7 @@ int main(int argc, char *argv[])
     installAccessibleRoles();
     installFontSubstitutes();
     look::useSystemColours(highContrastRequested());
+    look::fitStyleToSystemColours();
 
     const QString applicationName = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
     DesktopPageOpener opener;

@@ -1,5 +1,6 @@
 #include "platform/look.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -185,6 +186,16 @@ void fixClientSize(QWidget &window, QSize client)
     new FrameCentring(window, g_frameMargins);
     if (window.isRightToLeft())
         new Mirroring(window);
+}
+
+void look::fitStyleToSystemColours()
+{
+#ifdef Q_OS_WIN
+    const QPalette system = QApplication::palette();
+    if (qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE")
+        && system.color(QPalette::WindowText).lightness() > system.color(QPalette::Window).lightness())
+        QApplication::setStyle(QStringLiteral("fusion"));
+#endif
 }
 
 QString look::css(const QColor &colour, std::optional<QPalette::ColorRole> role)

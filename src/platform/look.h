@@ -40,6 +40,12 @@ inline const QColor kMidnight{0, 0, 128};     // the exit screen's frames
 void useSystemColours(bool system);
 bool usingSystemColours();
 
+// On Windows, under a dark colour scheme, draws Qt's own controls with Fusion, from the
+// system's palette: Qt 6.4's Windows style draws them from the light visual theme whatever the
+// system's colours, with the system's light text on them (the menu bar, fields and buttons
+// then unreadable). Elsewhere, or with a style the user chose, nothing changes.
+void fitStyleToSystemColours();
+
 // A colour as style sheets write it. Given the role it plays, under the system's colours
 // the palette's colour for that role instead.
 QString css(const QColor &colour, std::optional<QPalette::ColorRole> role = {});
