@@ -109,7 +109,7 @@ int main(int argc, char *argv[])
     installAccessibleRoles();
     installFontSubstitutes();
     look::useSystemColours(highContrastRequested());
-    look::fitStyleToSystemColours();
+    look::chooseStyle();
 
     const QString applicationName = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
     DesktopPageOpener opener;

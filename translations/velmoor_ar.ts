@@ -13,8 +13,8 @@ Answers a question with Yes or No: type it, press Get My Answer.
         <translation>الاستخدام: velmoor [--help | --version]
 يجيب عن سؤال بنعم أو لا: اكتبه ثم اضغط «احصل على إجابتي».
 
-  -h, --help     اعرض هذه المساعدة واخرج
-  -v, --version  اعرض الإصدار واخرج
+  -h, --help     يعرض هذه المساعدة ويخرج
+  -v, --version  يعرض الإصدار ويخرج
 </translation>
     </message>
 </context>
@@ -22,7 +22,7 @@ Answers a question with Yes or No: type it, press Get My Answer.
     <name>FrmAbout</name>
     <message>
         <source>&amp;OK</source>
-        <translation>&amp;موافق</translation>
+        <translation>&amp;حسنًا</translation>
     </message>
     <message>
         <source>Opens the fully branded offer in your browser</source>
@@ -89,7 +89,7 @@ Answers a question with Yes or No: type it, press Get My Answer.
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;زوروا موقعنا</translation>
+        <translation>&amp;زر موقعنا</translation>
     </message>
     <message>
         <source>&amp;Check for Software Update</source>
@@ -116,7 +116,7 @@ Answers a question with Yes or No: type it, press Get My Answer.
     </message>
     <message>
         <source>Refer A Friend</source>
-        <translation>أوصِ صديقًا</translation>
+        <translation>أخبر صديقًا</translation>
     </message>
     <message>
         <source>Your Name</source>
@@ -124,7 +124,7 @@ Answers a question with Yes or No: type it, press Get My Answer.
     </message>
     <message>
         <source>Refer A Friend &amp;Now</source>
-        <translation>أوصِ &amp;الآن</translation>
+        <translation>أرسل &amp;الآن</translation>
     </message>
     <message>
         <source>Your Email Address</source>
@@ -152,7 +152,7 @@ Answers a question with Yes or No: type it, press Get My Answer.
     </message>
     <message>
         <source>Click Here To Visit Quennet Softwares</source>
-        <translation>زوروا Quennet Softwares</translation>
+        <translation>زر Quennet Softwares</translation>
     </message>
 </context>
 <context>
@@ -215,7 +215,7 @@ Answers a question with Yes or No: type it, press Get My Answer.
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;زوروا موقعنا</translation>
+        <translation>&amp;زر موقعنا</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
@@ -250,11 +250,11 @@ Answers a question with Yes or No: type it, press Get My Answer.
     </message>
     <message>
         <source>Programs like this one can only be made and kept up with your support. The best way to support us is to visit our forum at %1 regularly, and take part in the discussions and other activities on the board.</source>
-        <translation>لا يمكن صنع برامج كهذه والمحافظة عليها إلا بدعمكم. وأفضل طريقة لدعمنا هي زيارة منتدانا %1 بانتظام والمشاركة في النقاشات والأنشطة الأخرى.</translation>
+        <translation>لا يمكن صنع برامج كهذه والمحافظة عليها إلا بدعمك. وأفضل طريقة لدعمنا هي زيارة منتدانا %1 بانتظام والمشاركة في النقاشات والأنشطة الأخرى.</translation>
     </message>
     <message>
         <source>Please visit our forum at %1 regularly, and support it by taking part in the discussions and other activities. These programs cannot be supported and kept up unless you visit it regularly.</source>
-        <translation>يرجى زيارة منتدانا %1 بانتظام ودعمه بالمشاركة في النقاشات والأنشطة الأخرى. لا يمكن دعم هذه البرامج والمحافظة عليها ما لم تزوروه بانتظام.</translation>
+        <translation>يرجى زيارة منتدانا %1 بانتظام ودعمه بالمشاركة في النقاشات والأنشطة الأخرى. لا يمكن دعم هذه البرامج والمحافظة عليها ما لم تزره بانتظام.</translation>
     </message>
     <message>
         <source>%1 is a free online discussion forum about divination and fate. To help us develop and maintain this software, please visit it regularly.</source>
@@ -266,7 +266,7 @@ Answers a question with Yes or No: type it, press Get My Answer.
     </message>
     <message>
         <source>If you enjoyed this program, you will surely like our other programs of the same family as well. The family covers astrology, psychic, tarot, numerology and occult subjects, with a program for every curious mind and for every question that life may bring along the way, from love and work to health, money, luck and fortune.</source>
-        <translation>إن أعجبك هذا البرنامج فستعجبك بالتأكيد برامجنا الأخرى من العائلة نفسها. تغطي العائلة التنجيم والحدس والتاروت وعلم الأعداد والغيبيات، مع برنامج لكل عقل فضولي ولكل سؤال قد تطرحه الحياة، من الحب والعمل إلى الصحة والمال والحظ والقدر.</translation>
+        <translation>إن أعجبك هذا البرنامج فستعجبك بالتأكيد برامجنا الأخرى من العائلة نفسها. تغطي العائلة التنجيم والاستبصار والتاروت وعلم الأعداد والغيبيات، مع برنامج لكل عقل فضولي ولكل سؤال قد تطرحه الحياة، من الحب والعمل إلى الصحة والمال والحظ والقدر.</translation>
     </message>
     <message>
         <source>All programs of the family are simple, fun and informative, and each of them is as easy to use as this one. Try them all today, and share the experience with your friends and family: they will thank you for it, and so will we all.</source>
@@ -343,7 +343,7 @@ Answers a question with Yes or No: type it, press Get My Answer.
     </message>
     <message>
         <source>Visit us at %1</source>
-        <translation>زوروا موقعنا: %1</translation>
+        <translation>زر موقعنا: %1</translation>
     </message>
 </context>
 <context>

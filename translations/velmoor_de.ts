@@ -26,7 +26,7 @@ Beantwortet eine Frage mit Ja oder Nein: Frage eingeben, „Antwort holen“ dr�
     </message>
     <message>
         <source>Opens the fully branded offer in your browser</source>
-        <translation>Öffnet das Angebot zur Vollmarkenversion im Browser</translation>
+        <translation>Öffnet das Angebot für eine Version unter Ihrer eigenen Marke im Browser</translation>
     </message>
     <message>
         <source>Click here for more details</source>
@@ -57,7 +57,7 @@ Beantwortet eine Frage mit Ja oder Nein: Frage eingeben, „Antwort holen“ dr�
     </message>
     <message>
         <source>Opens the fully branded offer in your browser</source>
-        <translation>Öffnet das Angebot zur Vollmarkenversion im Browser</translation>
+        <translation>Öffnet das Angebot für eine Version unter Ihrer eigenen Marke im Browser</translation>
     </message>
     <message>
         <source>Opens the co-branding offer in your browser</source>
@@ -116,7 +116,7 @@ Beantwortet eine Frage mit Ja oder Nein: Frage eingeben, „Antwort holen“ dr�
     </message>
     <message>
         <source>Refer A Friend</source>
-        <translation>Freund empfehlen</translation>
+        <translation>Weiterempfehlen</translation>
     </message>
     <message>
         <source>Your Name</source>
@@ -167,7 +167,7 @@ Beantwortet eine Frage mit Ja oder Nein: Frage eingeben, „Antwort holen“ dr�
     </message>
     <message>
         <source>Opens the fully branded offer in your browser</source>
-        <translation>Öffnet das Angebot zur Vollmarkenversion im Browser</translation>
+        <translation>Öffnet das Angebot für eine Version unter Ihrer eigenen Marke im Browser</translation>
     </message>
     <message>
         <source>Enter Your Question</source>
@@ -270,7 +270,7 @@ Beantwortet eine Frage mit Ja oder Nein: Frage eingeben, „Antwort holen“ dr�
     </message>
     <message>
         <source>All programs of the family are simple, fun and informative, and each of them is as easy to use as this one. Try them all today, and share the experience with your friends and family: they will thank you for it, and so will we all.</source>
-        <translation>Alle Programme der Familie sind einfach, unterhaltsam und informativ, und jedes ist so leicht zu bedienen wie dieses. Probieren Sie sie heute aus und erzählen Sie Freunden und Familie davon: Sie werden es Ihnen danken, und wir auch.</translation>
+        <translation>Alle Programme der Familie sind einfach, unterhaltsam und informativ, und jedes ist so leicht zu bedienen wie dieses. Probieren Sie sie heute aus und erzählen Sie Freunden und Familie davon: Ihre Freunde werden es Ihnen danken – und wir auch.</translation>
     </message>
 </context>
 <context>

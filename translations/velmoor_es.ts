@@ -89,7 +89,7 @@ Responde una pregunta con Sí o No: escríbala y pulse «Obtener respuesta».
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;Visite nuestro sitio</translation>
+        <translation>&amp;Visitar nuestro sitio</translation>
     </message>
     <message>
         <source>&amp;Check for Software Update</source>
@@ -105,7 +105,7 @@ Responde una pregunta con Sí o No: escríbala y pulse «Obtener respuesta».
     </message>
     <message>
         <source>Make Money &amp;Online</source>
-        <translation>Gane dinero en lí&amp;nea</translation>
+        <translation>Ganar dinero en lí&amp;nea</translation>
     </message>
 </context>
 <context>
@@ -215,7 +215,7 @@ Responde una pregunta con Sí o No: escríbala y pulse «Obtener respuesta».
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;Visite nuestro sitio</translation>
+        <translation>&amp;Visitar nuestro sitio</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
@@ -231,7 +231,7 @@ Responde una pregunta con Sí o No: escríbala y pulse «Obtener respuesta».
     </message>
     <message>
         <source>Make Money &amp;Online</source>
-        <translation>Gane dinero en lí&amp;nea</translation>
+        <translation>Ganar dinero en lí&amp;nea</translation>
     </message>
 </context>
 <context>
@@ -339,7 +339,7 @@ Responde una pregunta con Sí o No: escríbala y pulse «Obtener respuesta».
     <name>velmoor::FrmAbout</name>
     <message>
         <source>Velmoor is a simple divination tool that can be used to solve your simple problems in life. Questions that can only be answered in yes / no form will have the most accurate results. All rights to this software are held by its publisher, Quennet Softwares.</source>
-        <translation>Velmoor es una sencilla herramienta adivinatoria para resolver los pequeños problemas de la vida. Las preguntas que solo se responden con sí o no dan los resultados más precisos. Todos los derechos pertenecen a su editor, Quennet Softwares.</translation>
+        <translation>Velmoor es una sencilla herramienta adivinatoria para resolver los pequeños problemas de la vida. Las preguntas que solo se responden con sí o no dan los resultados más precisos. Todos los derechos pertenecen al editor del programa, Quennet Softwares.</translation>
     </message>
     <message>
         <source>Visit us at %1</source>

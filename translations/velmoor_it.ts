@@ -301,7 +301,7 @@ Risponde a una domanda con Sì o No: scrivila e premi «Ottieni la risposta».
     </message>
     <message>
         <source>This referral is too long to send: please shorten the message or the names. A web address handed to the browser may hold at most %1 characters, and this one would need %2.</source>
-        <translation>Questa segnalazione è troppo lunga: accorcia il messaggio o i nomi. Un indirizzo web passato al browser può avere al massimo %1 caratteri, questo ne richiederebbe %2.</translation>
+        <translation>Questo consiglio è troppo lungo da inviare: accorcia il messaggio o i nomi. Un indirizzo web passato al browser può avere al massimo %1 caratteri, questo ne richiederebbe %2.</translation>
     </message>
     <message>
         <source>Please Enter Distinct Email Addresses</source>
@@ -339,7 +339,7 @@ Risponde a una domanda con Sì o No: scrivila e premi «Ottieni la risposta».
     <name>velmoor::FrmAbout</name>
     <message>
         <source>Velmoor is a simple divination tool that can be used to solve your simple problems in life. Questions that can only be answered in yes / no form will have the most accurate results. All rights to this software are held by its publisher, Quennet Softwares.</source>
-        <translation>Velmoor è un semplice strumento divinatorio per risolvere i piccoli problemi della vita. Le domande a cui si risponde solo con sì o no danno i risultati più precisi. Tutti i diritti appartengono al suo editore, Quennet Softwares.</translation>
+        <translation>Velmoor è un semplice strumento divinatorio per risolvere i piccoli problemi della vita. Le domande a cui si risponde solo con sì o no danno i risultati più precisi. Tutti i diritti su questo software appartengono al suo editore, Quennet Softwares.</translation>
     </message>
     <message>
         <source>Visit us at %1</source>

@@ -11,7 +11,7 @@ Answers a question with Yes or No: type it, press Get My Answer.
   -v, --version  print the version and exit
 </source>
         <translation>使い方: velmoor [--help | --version]
-質問にはい・いいえで答えます。質問を入力して「答えを見る」を押してください。
+質問に「はい」か「いいえ」で答えます。質問を入力して「答えを見る」を押してください。
 
   -h, --help     このヘルプを表示して終了
   -v, --version  バージョンを表示して終了
@@ -34,7 +34,7 @@ Answers a question with Yes or No: type it, press Get My Answer.
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>自宅でできるビジネスチャンス。自分のインターネット ビジネスを始めて、オンラインで収入を得ましょう。このソフトをあなたのブランドで。</translation>
+        <translation>自宅でできるビジネスチャンス。自分のインターネット ビジネスを始めて、オンラインで収入を得ましょう。このソフトウェアをあなたのブランドで。</translation>
     </message>
     <message>
         <source>Opens the forum in your browser</source>
@@ -120,7 +120,7 @@ Answers a question with Yes or No: type it, press Get My Answer.
     </message>
     <message>
         <source>Your Name</source>
-        <translation>あなたの名前</translation>
+        <translation>お名前</translation>
     </message>
     <message>
         <source>Refer A Friend &amp;Now</source>
@@ -128,7 +128,7 @@ Answers a question with Yes or No: type it, press Get My Answer.
     </message>
     <message>
         <source>Your Email Address</source>
-        <translation>あなたのメール アドレス</translation>
+        <translation>メール アドレス</translation>
     </message>
     <message>
         <source>Friend&apos;s Email Address</source>
@@ -242,7 +242,7 @@ Answers a question with Yes or No: type it, press Get My Answer.
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>自宅でできるビジネスチャンス。インターネット ビジネスを始めて、オンラインで収入を得ましょう。このソフトをあなたのブランドで。詳しくはここをクリック。</translation>
+        <translation>自宅でできるビジネスチャンス。インターネット ビジネスを始めて、オンラインで収入を得ましょう。このソフトウェアをあなたのブランドで。詳しくはここをクリック。</translation>
     </message>
     <message>
         <source>The most popular divination forum online, best resource for all divination. Visit it now: %1</source>
@@ -258,11 +258,11 @@ Answers a question with Yes or No: type it, press Get My Answer.
     </message>
     <message>
         <source>%1 is a free online discussion forum about divination and fate. To help us develop and maintain this software, please visit it regularly.</source>
-        <translation>%1 は占いと運命についての無料オンライン フォーラムです。このソフトの開発と保守のために、定期的に訪れてください。</translation>
+        <translation>%1 は占いと運命についての無料オンライン フォーラムです。このソフトウェアの開発と保守のために、定期的に訪れてください。</translation>
     </message>
     <message>
         <source>Your forum at %1 needs your help: please visit it regularly and take part in its discussions and activities, so that we can maintain and develop more programs like this one.</source>
-        <translation>あなたのフォーラム %1 が助けを必要としています。定期的に訪れて話し合いや活動に参加してください。このようなプログラムをこれからも作り続けるためです。</translation>
+        <translation>フォーラム %1 は皆さまのご協力を必要としています。定期的に訪れて話し合いや活動に参加してください。このようなプログラムをこれからも作り続けるためです。</translation>
     </message>
     <message>
         <source>If you enjoyed this program, you will surely like our other programs of the same family as well. The family covers astrology, psychic, tarot, numerology and occult subjects, with a program for every curious mind and for every question that life may bring along the way, from love and work to health, money, luck and fortune.</source>
@@ -277,11 +277,11 @@ Answers a question with Yes or No: type it, press Get My Answer.
     <name>Referral</name>
     <message>
         <source>Your Name</source>
-        <translation>あなたの名前</translation>
+        <translation>お名前</translation>
     </message>
     <message>
         <source>Your Email Address</source>
-        <translation>あなたのメール アドレス</translation>
+        <translation>メール アドレス</translation>
     </message>
     <message>
         <source>Friend&apos;s Name</source>
@@ -313,7 +313,7 @@ Answers a question with Yes or No: type it, press Get My Answer.
     </message>
     <message>
         <source>Please Enter Your Name</source>
-        <translation>あなたの名前を入力してください</translation>
+        <translation>お名前を入力してください</translation>
     </message>
     <message>
         <source>Please Enter Your Message</source>

@@ -163,7 +163,7 @@ Odpowiada na pytanie Tak lub Nie: wpisz je i naciśnij „Pokaż odpowiedź”.
     </message>
     <message>
         <source>Velmoor is a simple divination tool that can be used to solve your simple problems in life. Make sure that your questions can be answered only in Yes / No form.</source>
-        <translation>Velmoor to proste narzędzie wróżbiarskie na drobne problemy życia. Zadawaj pytania, na które można odpowiedzieć tylko Tak lub Nie.</translation>
+        <translation>Velmoor to proste narzędzie wróżbiarskie na drobne życiowe problemy. Zadawaj pytania, na które można odpowiedzieć tylko Tak lub Nie.</translation>
     </message>
     <message>
         <source>Opens the fully branded offer in your browser</source>
@@ -339,7 +339,7 @@ Odpowiada na pytanie Tak lub Nie: wpisz je i naciśnij „Pokaż odpowiedź”.
     <name>velmoor::FrmAbout</name>
     <message>
         <source>Velmoor is a simple divination tool that can be used to solve your simple problems in life. Questions that can only be answered in yes / no form will have the most accurate results. All rights to this software are held by its publisher, Quennet Softwares.</source>
-        <translation>Velmoor to proste narzędzie wróżbiarskie, które pomaga rozwiązywać drobne problemy życia. Pytania, na które można odpowiedzieć tylko tak lub nie, dają najtrafniejsze wyniki. Wszelkie prawa należą do wydawcy, Quennet Softwares.</translation>
+        <translation>Velmoor to proste narzędzie wróżbiarskie, które pomaga rozwiązywać drobne życiowe problemy. Pytania, na które można odpowiedzieć tylko tak lub nie, dają najtrafniejsze wyniki. Wszelkie prawa należą do wydawcy, Quennet Softwares.</translation>
     </message>
     <message>
         <source>Visit us at %1</source>

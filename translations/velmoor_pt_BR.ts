@@ -11,7 +11,7 @@ Answers a question with Yes or No: type it, press Get My Answer.
   -v, --version  print the version and exit
 </source>
         <translation>Uso: velmoor [--help | --version]
-Responde a uma pergunta com Sim ou Não: digite-a e pressione &quot;Obter resposta&quot;.
+Responde a uma pergunta com Sim ou Não: digite-a e pressione “Obter resposta”.
 
   -h, --help     mostra esta ajuda e sai
   -v, --version  mostra a versão e sai
@@ -89,7 +89,7 @@ Responde a uma pergunta com Sim ou Não: digite-a e pressione &quot;Obter respos
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;Visite nosso site</translation>
+        <translation>&amp;Visitar nosso site</translation>
     </message>
     <message>
         <source>&amp;Check for Software Update</source>
@@ -105,7 +105,7 @@ Responde a uma pergunta com Sim ou Não: digite-a e pressione &quot;Obter respos
     </message>
     <message>
         <source>Make Money &amp;Online</source>
-        <translation>Ganhe dinheiro &amp;online</translation>
+        <translation>Ganhar dinheiro &amp;online</translation>
     </message>
 </context>
 <context>
@@ -215,7 +215,7 @@ Responde a uma pergunta com Sim ou Não: digite-a e pressione &quot;Obter respos
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;Visite nosso site</translation>
+        <translation>&amp;Visitar nosso site</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
@@ -231,14 +231,14 @@ Responde a uma pergunta com Sim ou Não: digite-a e pressione &quot;Obter respos
     </message>
     <message>
         <source>Make Money &amp;Online</source>
-        <translation>Ganhe dinheiro &amp;online</translation>
+        <translation>Ganhar dinheiro &amp;online</translation>
     </message>
 </context>
 <context>
     <name>Promo</name>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>Coloque sua marca neste software: mais fidelidade e visitas para o seu site. O nome &amp;&amp; link do seu site aqui; detalhes em &quot;Ajuda&quot;. Clique aqui para saber mais.</translation>
+        <translation>Coloque sua marca neste software: mais fidelidade e visitas para o seu site. O nome &amp;&amp; link do seu site aqui; detalhes em “Ajuda”. Clique aqui para saber mais.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -339,7 +339,7 @@ Responde a uma pergunta com Sim ou Não: digite-a e pressione &quot;Obter respos
     <name>velmoor::FrmAbout</name>
     <message>
         <source>Velmoor is a simple divination tool that can be used to solve your simple problems in life. Questions that can only be answered in yes / no form will have the most accurate results. All rights to this software are held by its publisher, Quennet Softwares.</source>
-        <translation>Velmoor é uma ferramenta de adivinhação simples para resolver os pequenos problemas da vida. Perguntas que só podem ser respondidas com sim ou não dão os resultados mais precisos. Todos os direitos pertencem ao seu editor, Quennet Softwares.</translation>
+        <translation>Velmoor é uma ferramenta de adivinhação simples para resolver os pequenos problemas da vida. Perguntas que só podem ser respondidas com sim ou não dão os resultados mais precisos. Todos os direitos deste software pertencem ao editor, Quennet Softwares.</translation>
     </message>
     <message>
         <source>Visit us at %1</source>

@@ -238,7 +238,7 @@ Answers a question with Yes or No: type it, press Get My Answer.
     <name>Promo</name>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>Программа под вашей маркой: больше лояльности и посетителей. Название &amp;&amp; ссылка сайта здесь, детали в «Справке». Нажмите, чтобы узнать больше.</translation>
+        <translation>Совместный бренд для вашего сайта: больше лояльности и посетителей. Название &amp;&amp; ссылка вашего сайта здесь, подробности в «Справке». Нажмите, чтобы узнать больше.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -250,11 +250,11 @@ Answers a question with Yes or No: type it, press Get My Answer.
     </message>
     <message>
         <source>Programs like this one can only be made and kept up with your support. The best way to support us is to visit our forum at %1 regularly, and take part in the discussions and other activities on the board.</source>
-        <translation>Такие программы живут только благодаря вашей поддержке. Лучший способ поддержать нас — регулярно посещать наш форум %1 и участвовать в обсуждениях и других делах.</translation>
+        <translation>Такие программы живут только благодаря вашей поддержке. Лучший способ поддержать нас — регулярно посещать наш форум %1 и участвовать в обсуждениях и других мероприятиях.</translation>
     </message>
     <message>
         <source>Please visit our forum at %1 regularly, and support it by taking part in the discussions and other activities. These programs cannot be supported and kept up unless you visit it regularly.</source>
-        <translation>Регулярно посещайте наш форум %1 и поддерживайте его, участвуя в обсуждениях и других делах. Без ваших регулярных визитов эти программы не смогут развиваться.</translation>
+        <translation>Регулярно посещайте наш форум %1 и поддерживайте его, участвуя в обсуждениях и других мероприятиях. Без ваших регулярных визитов эти программы не смогут развиваться.</translation>
     </message>
     <message>
         <source>%1 is a free online discussion forum about divination and fate. To help us develop and maintain this software, please visit it regularly.</source>
@@ -262,7 +262,7 @@ Answers a question with Yes or No: type it, press Get My Answer.
     </message>
     <message>
         <source>Your forum at %1 needs your help: please visit it regularly and take part in its discussions and activities, so that we can maintain and develop more programs like this one.</source>
-        <translation>Вашему форуму %1 нужна помощь: посещайте его регулярно и участвуйте в обсуждениях и делах, чтобы мы могли поддерживать и создавать новые программы вроде этой.</translation>
+        <translation>Вашему форуму %1 нужна помощь: посещайте его регулярно и участвуйте в обсуждениях и мероприятиях, чтобы мы могли поддерживать и создавать новые программы вроде этой.</translation>
     </message>
     <message>
         <source>If you enjoyed this program, you will surely like our other programs of the same family as well. The family covers astrology, psychic, tarot, numerology and occult subjects, with a program for every curious mind and for every question that life may bring along the way, from love and work to health, money, luck and fortune.</source>

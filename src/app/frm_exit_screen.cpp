@@ -23,7 +23,7 @@ FrmExitScreen::FrmExitScreen(Services &services, WindowRegistry &registry)
     // A check box only in looks: each tick opens the forum.
     markAsLink(*m_ui->Check1, tr("Opens the forum in your browser"));
     markAsWindow(*this);
-    m_ui->Label3->setText(promo::familyText());
+    m_ui->Label3->setText(promo::familyText(layoutDirection()));
     // Bold underlined Verdana 9 pt, drawn a little tighter: the face that stands in for
     // Verdana here runs wider, and the whole line must fit the frame.
     QFont link(QStringLiteral("Verdana"), 9, QFont::Bold);

@@ -68,8 +68,10 @@ void BevelButton::paintEvent(QPaintEvent *)
         caption.setColor(QPalette::Inactive, QPalette::ButtonText, look::kBlack);
         caption.setColor(QPalette::Disabled, QPalette::ButtonText, look::kDisabledText);
     }
-    style()->drawItemText(&painter, inside, Qt::AlignCenter | Qt::TextShowMnemonic, caption, isEnabled(),
-                          text(), QPalette::ButtonText);
+    const int keys = style()->styleHint(QStyle::SH_UnderlineShortcut, nullptr, this) ? Qt::TextShowMnemonic
+                                                                                     : Qt::TextHideMnemonic;
+    style()->drawItemText(&painter, inside, int(Qt::AlignCenter) | keys, caption, isEnabled(), text(),
+                          QPalette::ButtonText);
 }
 
 } // namespace velmoor

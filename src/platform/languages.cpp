@@ -17,9 +17,13 @@ namespace {
 // Built into the program: translations/velmoor_<language>.qm.
 const QString kTranslations = QStringLiteral(":/velmoor/translations");
 
-bool isEnglish(const QString &entry)
+// The language an entry names, by its code alone: Qt reads a name it does not know
+// ("xx", or a language it has no data for, such as "csb") as English.
+QLocale::Language languageOf(const QString &entry)
 {
-    return entry == u'C' || entry == QStringLiteral("POSIX") || QLocale(entry).language() == QLocale::English;
+    if (entry == u'C' || entry == QStringLiteral("POSIX"))
+        return QLocale::English;
+    return QLocale::codeToLanguage(QStringView(entry).left(entry.indexOf(u'_')));
 }
 
 bool sameLanguage(const QString &entry, const QString &available)
@@ -63,13 +67,16 @@ QString chooseLanguage(const QStringList &wanted, const QStringList &available)
     for (QString entry : wanted) {
         // "de_DE.UTF-8@euro": the language and country only, as a locale name.
         entry = entry.section(u'.', 0, 0).section(u'@', 0, 0).replace(u'-', u'_');
-        if (entry.isEmpty())
+        // An entry nobody can read is passed over, as gettext passes over a language it has
+        // no catalogue for.
+        const QLocale::Language language = languageOf(entry);
+        if (language == QLocale::AnyLanguage)
             continue;
-        if (isEnglish(entry))
+        if (language == QLocale::English)
             return {};
-        for (const QString &language : available)
-            if (sameLanguage(entry, language))
-                return language;
+        for (const QString &have : available)
+            if (sameLanguage(entry, have))
+                return have;
     }
     return {};
 }

@@ -4,9 +4,11 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLayout>
 #include <QMainWindow>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QWidget>
@@ -153,6 +155,18 @@ void mirrorChildren(QWidget &parent, bool placed)
     }
 }
 
+// Qt lays out and aligns a label's text in the direction of its first letter, so that a
+// paragraph that opens with a Latin name or an address ("Velmoor …", "%1 …") would run left
+// to right in a right-to-left window, its name at the reading end. A right-to-left mark
+// before such a text gives it the window's direction.
+void giveTextsTheWindowsDirection(QWidget &window)
+{
+    constexpr QChar kRightToLeftMark(0x200F);
+    for (QLabel *label : window.findChildren<QLabel *>())
+        if (const QString text = label->text(); !text.isEmpty() && !text.isRightToLeft())
+            label->setText(kRightToLeftMark + text);
+}
+
 // Mirrors a window drawn for left to right once, as it first shows: by then its texts have
 // sized the labels that fit themselves to them.
 class Mirroring : public QObject {
@@ -167,6 +181,7 @@ protected:
         watched->removeEventFilter(this);
         auto &window = *static_cast<QWidget *>(watched);
         mirrorChildren(window, !window.layout());
+        giveTextsTheWindowsDirection(window);
         deleteLater();
         return false;
     }
@@ -188,7 +203,20 @@ void fixClientSize(QWidget &window, QSize client)
         new Mirroring(window);
 }
 
-void look::fitStyleToSystemColours()
+namespace {
+// Access keys work, their letters not underlined.
+class KeysNotUnderlined : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *returned) const override
+    {
+        return hint == SH_UnderlineShortcut ? 0 : QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+};
+} // namespace
+
+void look::chooseStyle()
 {
 #ifdef Q_OS_WIN
     const QPalette system = QApplication::palette();
@@ -196,6 +224,8 @@ void look::fitStyleToSystemColours()
         && system.color(QPalette::WindowText).lightness() > system.color(QPalette::Window).lightness())
         QApplication::setStyle(QStringLiteral("fusion"));
 #endif
+    if (QGuiApplication::layoutDirection() == Qt::RightToLeft)
+        QApplication::setStyle(new KeysNotUnderlined(QApplication::style()->name()));
 }
 
 QString look::css(const QColor &colour, std::optional<QPalette::ColorRole> role)

@@ -40,11 +40,15 @@ inline const QColor kMidnight{0, 0, 128};     // the exit screen's frames
 void useSystemColours(bool system);
 bool usingSystemColours();
 
-// On Windows, under a dark colour scheme, draws Qt's own controls with Fusion, from the
-// system's palette: Qt 6.4's Windows style draws them from the light visual theme whatever the
-// system's colours, with the system's light text on them (the menu bar, fields and buttons
-// then unreadable). Elsewhere, or with a style the user chose, nothing changes.
-void fitStyleToSystemColours();
+// The style Qt's controls are drawn in, chosen once the language is, before any window.
+// On Windows under a dark colour scheme, Fusion, from the system's palette: Qt 6.4's Windows
+// style draws them from the light visual theme whatever the system's colours, with the
+// system's light text on them (the menu bar, fields and buttons then unreadable); not when
+// the user chose a style. In a right-to-left language, access keys not underlined: Qt draws
+// the underline by cutting the word at its letter, which breaks the joining of Arabic
+// letters ("م|لف"); Alt and the letter still work, as on Windows and GNOME, which show no
+// underlines by default.
+void chooseStyle();
 
 // A colour as style sheets write it. Given the role it plays, under the system's colours
 // the palette's colour for that role instead.

@@ -58,16 +58,15 @@ QString appealText(int index)
     return QCoreApplication::translate("Promo", appeals.at(chosen)).arg(forumAddress());
 }
 
-QString familyText()
+QString familyText(Qt::LayoutDirection direction)
 {
-    // Two paragraphs, a gap of spaces between them.
     return QCoreApplication::translate(
                "Promo",
                "If you enjoyed this program, you will surely like our other programs of the same family "
                "as well. The family covers astrology, psychic, tarot, numerology and occult subjects, "
                "with a program for every curious mind and for every question that life may bring along "
                "the way, from love and work to health, money, luck and fortune.")
-           + QString(61, u' ')
+           + (direction == Qt::RightToLeft ? QStringLiteral("\n") : QString(61, u' '))
            + QCoreApplication::translate(
                "Promo", "All programs of the family are simple, fun and informative, and each of them is as "
                         "easy to use as this one. Try them all today, and share the experience with your "

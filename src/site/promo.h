@@ -29,9 +29,11 @@ QString caption(const OfferLink &offer);
 QString forumStrip();
 
 // The exit screen's appeals, one of which it shows (0 to 3), and its paragraph on the
-// publisher's other programs.
+// publisher's other programs: two halves a run of spaces apart, which puts the second on
+// lines of its own. Laid out right to left, the run would stand at the start of a line and
+// push a line of the first half out of the label: there a line break parts them.
 inline constexpr int kAppealCount = 4;
 QString appealText(int index);
-QString familyText();
+QString familyText(Qt::LayoutDirection direction = Qt::LeftToRight);
 
 } // namespace velmoor::promo

@@ -149,6 +149,12 @@ private slots:
                                              << "";
         QTest::newRow("a modifier") << "ar_EG@latin"
                                     << "ar";
+        QTest::newRow("unknown ones passed over") << "xx:de"
+                                                  << "de";
+        QTest::newRow("one Qt has no data for") << "csb:bar:pl"
+                                                << "pl";
+        QTest::newRow("nothing but unknown ones") << "xx:"
+                                                  << "";
     }
 
     void choosesTheUsersLanguage()
