@@ -300,8 +300,8 @@ Answers a question with Yes or No: type it, press Get My Answer.
         <translation>لا يمكن أن يحتوي عنوان البريد الإلكتروني على مسافة</translation>
     </message>
     <message>
-        <source>This referral is too long to send: please shorten the message or the names. A web address handed to the browser may hold at most %1 characters, and this one would need %2.</source>
-        <translation>هذه التوصية أطول من أن تُرسل: يرجى تقصير الرسالة أو الأسماء. يمكن أن يحتوي عنوان الويب المُسلَّم إلى المتصفح على %1 حرف على الأكثر، وهذا العنوان يحتاج إلى %2.</translation>
+        <source>This referral is too long to send: please shorten the message or the names. A web address handed to the browser may hold at most %L1 characters, and this one would need %L2.</source>
+        <translation>هذه التوصية أطول من أن تُرسل: يرجى تقصير الرسالة أو الأسماء. يمكن أن يحتوي عنوان الويب المُسلَّم إلى المتصفح على %L1 حرف على الأكثر، وهذا العنوان يحتاج إلى %L2.</translation>
     </message>
     <message>
         <source>Please Enter Distinct Email Addresses</source>

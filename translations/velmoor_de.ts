@@ -300,8 +300,8 @@ Beantwortet eine Frage mit Ja oder Nein: Frage eingeben, „Antwort holen“ dr�
         <translation>Die E-Mail-Adresse darf keine Leerzeichen enthalten</translation>
     </message>
     <message>
-        <source>This referral is too long to send: please shorten the message or the names. A web address handed to the browser may hold at most %1 characters, and this one would need %2.</source>
-        <translation>Diese Empfehlung ist zu lang zum Senden: Bitte kürzen Sie die Nachricht oder die Namen. Eine Webadresse für den Browser darf höchstens %1 Zeichen haben, diese bräuchte %2.</translation>
+        <source>This referral is too long to send: please shorten the message or the names. A web address handed to the browser may hold at most %L1 characters, and this one would need %L2.</source>
+        <translation>Diese Empfehlung ist zu lang zum Senden: Bitte kürzen Sie die Nachricht oder die Namen. Eine Webadresse für den Browser darf höchstens %L1 Zeichen haben, diese bräuchte %L2.</translation>
     </message>
     <message>
         <source>Please Enter Distinct Email Addresses</source>

@@ -300,8 +300,8 @@ Responde una pregunta con Sí o No: escríbala y pulse «Obtener respuesta».
         <translation>La dirección de correo no puede contener espacios</translation>
     </message>
     <message>
-        <source>This referral is too long to send: please shorten the message or the names. A web address handed to the browser may hold at most %1 characters, and this one would need %2.</source>
-        <translation>Esta recomendación es demasiado larga: acorte el mensaje o los nombres. Una dirección web para el navegador admite como máximo %1 caracteres, y esta necesitaría %2.</translation>
+        <source>This referral is too long to send: please shorten the message or the names. A web address handed to the browser may hold at most %L1 characters, and this one would need %L2.</source>
+        <translation>Esta recomendación es demasiado larga: acorte el mensaje o los nombres. Una dirección web para el navegador admite como máximo %L1 caracteres, y esta necesitaría %L2.</translation>
     </message>
     <message>
         <source>Please Enter Distinct Email Addresses</source>

@@ -300,8 +300,8 @@ Répond à une question par Oui ou Non : tapez-la, appuyez sur « Obtenir ma r
         <translation>L&apos;adresse e-mail ne peut pas contenir d&apos;espace</translation>
     </message>
     <message>
-        <source>This referral is too long to send: please shorten the message or the names. A web address handed to the browser may hold at most %1 characters, and this one would need %2.</source>
-        <translation>Cette recommandation est trop longue : raccourcissez le message ou les noms. Une adresse Web transmise au navigateur peut compter au plus %1 caractères, celle-ci en demanderait %2.</translation>
+        <source>This referral is too long to send: please shorten the message or the names. A web address handed to the browser may hold at most %L1 characters, and this one would need %L2.</source>
+        <translation>Cette recommandation est trop longue : raccourcissez le message ou les noms. Une adresse Web transmise au navigateur peut compter au plus %L1 caractères, celle-ci en demanderait %L2.</translation>
     </message>
     <message>
         <source>Please Enter Distinct Email Addresses</source>

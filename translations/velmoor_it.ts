@@ -300,8 +300,8 @@ Risponde a una domanda con Sì o No: scrivila e premi «Ottieni la risposta».
         <translation>L&apos;indirizzo e-mail non può contenere spazi</translation>
     </message>
     <message>
-        <source>This referral is too long to send: please shorten the message or the names. A web address handed to the browser may hold at most %1 characters, and this one would need %2.</source>
-        <translation>Questo consiglio è troppo lungo da inviare: accorcia il messaggio o i nomi. Un indirizzo web passato al browser può avere al massimo %1 caratteri, questo ne richiederebbe %2.</translation>
+        <source>This referral is too long to send: please shorten the message or the names. A web address handed to the browser may hold at most %L1 characters, and this one would need %L2.</source>
+        <translation>Questo consiglio è troppo lungo da inviare: accorcia il messaggio o i nomi. Un indirizzo web passato al browser può avere al massimo %L1 caratteri, questo ne richiederebbe %L2.</translation>
     </message>
     <message>
         <source>Please Enter Distinct Email Addresses</source>

@@ -300,8 +300,8 @@ Answers a question with Yes or No: type it, press Get My Answer.
         <translation>メール アドレスにスペースは使えません</translation>
     </message>
     <message>
-        <source>This referral is too long to send: please shorten the message or the names. A web address handed to the browser may hold at most %1 characters, and this one would need %2.</source>
-        <translation>この紹介は長すぎて送信できません。メッセージか名前を短くしてください。ブラウザーに渡す Web アドレスは最大 %1 文字ですが、この紹介には %2 文字必要です。</translation>
+        <source>This referral is too long to send: please shorten the message or the names. A web address handed to the browser may hold at most %L1 characters, and this one would need %L2.</source>
+        <translation>この紹介は長すぎて送信できません。メッセージか名前を短くしてください。ブラウザーに渡す Web アドレスは最大 %L1 文字ですが、この紹介には %L2 文字必要です。</translation>
     </message>
     <message>
         <source>Please Enter Distinct Email Addresses</source>

@@ -300,8 +300,8 @@ Odpowiada na pytanie Tak lub Nie: wpisz je i naciśnij „Pokaż odpowiedź”.
         <translation>Adres e-mail nie może zawierać spacji</translation>
     </message>
     <message>
-        <source>This referral is too long to send: please shorten the message or the names. A web address handed to the browser may hold at most %1 characters, and this one would need %2.</source>
-        <translation>To polecenie jest za długie do wysłania: skróć wiadomość lub imiona. Adres internetowy przekazany przeglądarce może mieć najwyżej %1 znaków, a ten wymagałby %2.</translation>
+        <source>This referral is too long to send: please shorten the message or the names. A web address handed to the browser may hold at most %L1 characters, and this one would need %L2.</source>
+        <translation>To polecenie jest za długie do wysłania: skróć wiadomość lub imiona. Adres internetowy przekazany przeglądarce może mieć najwyżej %L1 znaków, a ten wymagałby %L2.</translation>
     </message>
     <message>
         <source>Please Enter Distinct Email Addresses</source>

@@ -300,8 +300,8 @@ Responde a uma pergunta com Sim ou Não: digite-a e pressione “Obter resposta�
         <translation>O endereço de e-mail não pode conter espaços</translation>
     </message>
     <message>
-        <source>This referral is too long to send: please shorten the message or the names. A web address handed to the browser may hold at most %1 characters, and this one would need %2.</source>
-        <translation>Esta indicação é longa demais para enviar: encurte a mensagem ou os nomes. Um endereço da Web passado ao navegador pode ter no máximo %1 caracteres, e este precisaria de %2.</translation>
+        <source>This referral is too long to send: please shorten the message or the names. A web address handed to the browser may hold at most %L1 characters, and this one would need %L2.</source>
+        <translation>Esta indicação é longa demais para enviar: encurte a mensagem ou os nomes. Um endereço da Web passado ao navegador pode ter no máximo %L1 caracteres, e este precisaria de %L2.</translation>
     </message>
     <message>
         <source>Please Enter Distinct Email Addresses</source>

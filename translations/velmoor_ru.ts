@@ -300,8 +300,8 @@ Answers a question with Yes or No: type it, press Get My Answer.
         <translation>Адрес эл. почты не может содержать пробелов</translation>
     </message>
     <message>
-        <source>This referral is too long to send: please shorten the message or the names. A web address handed to the browser may hold at most %1 characters, and this one would need %2.</source>
-        <translation>Эта рекомендация слишком длинная: сократите сообщение или имена. Веб-адрес, передаваемый браузеру, может содержать не более %1 символов, а этому нужно %2.</translation>
+        <source>This referral is too long to send: please shorten the message or the names. A web address handed to the browser may hold at most %L1 characters, and this one would need %L2.</source>
+        <translation>Эта рекомендация слишком длинная: сократите сообщение или имена. Веб-адрес, передаваемый браузеру, может содержать не более %L1 символов, а этому нужно %L2.</translation>
     </message>
     <message>
         <source>Please Enter Distinct Email Addresses</source>

@@ -300,8 +300,8 @@ Answers a question with Yes or No: type it, press Get My Answer.
         <translation>电子邮件地址不能包含空格</translation>
     </message>
     <message>
-        <source>This referral is too long to send: please shorten the message or the names. A web address handed to the browser may hold at most %1 characters, and this one would need %2.</source>
-        <translation>此推荐太长，无法发送：请缩短留言或姓名。交给浏览器的网址最多只能有 %1 个字符，而此推荐需要 %2 个。</translation>
+        <source>This referral is too long to send: please shorten the message or the names. A web address handed to the browser may hold at most %L1 characters, and this one would need %L2.</source>
+        <translation>此推荐太长，无法发送：请缩短留言或姓名。交给浏览器的网址最多只能有 %L1 个字符，而此推荐需要 %L2 个。</translation>
     </message>
     <message>
         <source>Please Enter Distinct Email Addresses</source>

@@ -71,8 +71,8 @@ QString referralTooLong(qsizetype length)
 {
     return QCoreApplication::translate("Referral",
                                        "This referral is too long to send: please shorten the message or the "
-                                       "names. A web address handed to the browser may hold at most %1 "
-                                       "characters, and this one would need %2.")
+                                       "names. A web address handed to the browser may hold at most %L1 "
+                                       "characters, and this one would need %L2.")
         .arg(kMaxReferralAddress)
         .arg(length);
 }
