@@ -21,9 +21,12 @@ QString friendEmail()
 {
     return QCoreApplication::translate("Referral", "Friend's Email Address");
 }
+// The message field's prompt as written: what the site receives of a message left as it
+// was, in every language.
+constexpr const char *kMessage = QT_TRANSLATE_NOOP("Referral", "Your Message");
 QString message()
 {
-    return QCoreApplication::translate("Referral", "Your Message");
+    return QCoreApplication::translate("Referral", kMessage);
 }
 QString messageInitial()
 {
@@ -120,11 +123,16 @@ void ModTellAFriend::OpenReferralPage()
 
 QString ModTellAFriend::referralAddress() const
 {
-    // Every value is encoded: a name such as "Ann & Bob" must not split into parameters.
+    // Every value is encoded: a name such as "Ann & Bob" must not split into parameters. A
+    // message left as it was is the prompt, which the site receives as written whatever the
+    // language shown: the referral's values are the same in every language.
+    const bool untouchedMessage = strMessage == prompts::messageInitial();
     return QString::fromLatin1(pages::kReferral) + QStringLiteral("&taf1=") + encodeQueryValue(strName)
            + QStringLiteral("&taf2=") + encodeQueryValue(strEmail) + QStringLiteral("&taf3=")
-           + encodeQueryValue(strMessage) + QStringLiteral("&taf4=") + encodeQueryValue(strFriendName)
-           + QStringLiteral("&taf5=") + encodeQueryValue(strFriendEmail) + QStringLiteral("&taf6=")
+           + encodeQueryValue(untouchedMessage ? QLatin1StringView(prompts::kMessage) + QStringLiteral("\r\n")
+                                               : strMessage)
+           + QStringLiteral("&taf4=") + encodeQueryValue(strFriendName) + QStringLiteral("&taf5=")
+           + encodeQueryValue(strFriendEmail) + QStringLiteral("&taf6=")
            + encodeQueryValue(QString::fromLatin1(pages::kProductPage));
 }
 
