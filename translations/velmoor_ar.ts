@@ -183,7 +183,7 @@ Answers a question with Yes or No: type it, press Get My Answer.
     </message>
     <message>
         <source>Please Wait</source>
-        <translation>يرجى الانتظار</translation>
+        <translation>انتظر قليلًا</translation>
     </message>
     <message>
         <source>black square</source>
@@ -363,6 +363,11 @@ Answers a question with Yes or No: type it, press Get My Answer.
     <message>
         <source>No: black square</source>
         <translation>لا: مربع أسود</translation>
+    </message>
+    <message>
+        <source>Answer Is %1</source>
+        <comment>spoken as the answer appears</comment>
+        <translation>الإجابة هي %1</translation>
     </message>
 </context>
 <context>

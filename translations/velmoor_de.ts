@@ -183,7 +183,7 @@ Beantwortet eine Frage mit Ja oder Nein: Frage eingeben, „Antwort holen“ dr�
     </message>
     <message>
         <source>Please Wait</source>
-        <translation>Bitte warten</translation>
+        <translation>Moment …</translation>
     </message>
     <message>
         <source>black square</source>
@@ -363,6 +363,11 @@ Beantwortet eine Frage mit Ja oder Nein: Frage eingeben, „Antwort holen“ dr�
     <message>
         <source>No: black square</source>
         <translation>Nein: schwarzes Quadrat</translation>
+    </message>
+    <message>
+        <source>Answer Is %1</source>
+        <comment>spoken as the answer appears</comment>
+        <translation>Die Antwort lautet %1</translation>
     </message>
 </context>
 <context>

@@ -364,6 +364,11 @@ Responde una pregunta con Sí o No: escríbala y pulse «Obtener respuesta».
         <source>No: black square</source>
         <translation>No: cuadrado negro</translation>
     </message>
+    <message>
+        <source>Answer Is %1</source>
+        <comment>spoken as the answer appears</comment>
+        <translation>La respuesta es %1</translation>
+    </message>
 </context>
 <context>
     <name>velmoor::FrmExitScreen</name>

@@ -10,8 +10,8 @@ Answers a question with Yes or No: type it, press Get My Answer.
   -h, --help     print this help and exit
   -v, --version  print the version and exit
 </source>
-        <translation>Usage : velmoor [--help | --version]
-Répond à une question par Oui ou Non : tapez-la, appuyez sur « Obtenir ma réponse ».
+        <translation>Usage&#xa0;: velmoor [--help | --version]
+Répond à une question par Oui ou Non&#xa0;: tapez-la, appuyez sur «&#xa0;Obtenir ma réponse&#xa0;».
 
   -h, --help     affiche cette aide et quitte
   -v, --version  affiche la version et quitte
@@ -53,7 +53,7 @@ Répond à une question par Oui ou Non : tapez-la, appuyez sur « Obtenir ma r
     </message>
     <message>
         <source>Answer Is</source>
-        <translation>Réponse :</translation>
+        <translation>Réponse&#xa0;:</translation>
     </message>
     <message>
         <source>Opens the fully branded offer in your browser</source>
@@ -238,15 +238,15 @@ Répond à une question par Oui ou Non : tapez-la, appuyez sur « Obtenir ma r
     <name>Promo</name>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>Co-marquez ce logiciel pour votre site : plus de fidélité et de trafic. Le nom &amp;&amp; le lien de votre site ici, détails dans « Aide ». Cliquez ici pour en savoir plus.</translation>
+        <translation>Co-marquez ce logiciel pour votre site&#xa0;: plus de fidélité et de trafic. Le nom &amp;&amp; le lien de votre site ici, détails dans «&#xa0;Aide&#xa0;». Cliquez ici pour en savoir plus.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>Opportunité d&apos;affaires à domicile : lancez votre commerce sur Internet et gagnez de l&apos;argent en ligne. Ce logiciel entièrement à votre marque. Cliquez ici pour les détails.</translation>
+        <translation>Opportunité d&apos;affaires à domicile&#xa0;: lancez votre commerce sur Internet et gagnez de l&apos;argent en ligne. Ce logiciel entièrement à votre marque. Cliquez ici pour les détails.</translation>
     </message>
     <message>
         <source>The most popular divination forum online, best resource for all divination. Visit it now: %1</source>
-        <translation>Le forum de divination le plus populaire du Web, la meilleure ressource sur la divination. Visitez-le : %1</translation>
+        <translation>Le forum de divination le plus populaire du Web, la meilleure ressource sur la divination. Visitez-le&#xa0;: %1</translation>
     </message>
     <message>
         <source>Programs like this one can only be made and kept up with your support. The best way to support us is to visit our forum at %1 regularly, and take part in the discussions and other activities on the board.</source>
@@ -262,15 +262,15 @@ Répond à une question par Oui ou Non : tapez-la, appuyez sur « Obtenir ma r
     </message>
     <message>
         <source>Your forum at %1 needs your help: please visit it regularly and take part in its discussions and activities, so that we can maintain and develop more programs like this one.</source>
-        <translation>Votre forum %1 a besoin de vous : visitez-le régulièrement et participez à ses discussions et activités, pour que nous puissions entretenir et créer d&apos;autres programmes comme celui-ci.</translation>
+        <translation>Votre forum %1 a besoin de vous&#xa0;: visitez-le régulièrement et participez à ses discussions et activités, pour que nous puissions entretenir et créer d&apos;autres programmes comme celui-ci.</translation>
     </message>
     <message>
         <source>If you enjoyed this program, you will surely like our other programs of the same family as well. The family covers astrology, psychic, tarot, numerology and occult subjects, with a program for every curious mind and for every question that life may bring along the way, from love and work to health, money, luck and fortune.</source>
-        <translation>Si ce programme vous a plu, vous aimerez aussi les autres programmes de la même famille. Astrologie, voyance, tarot, numérologie, occultisme : un programme pour chaque esprit curieux et chaque question de la vie, de l&apos;amour au travail, de la santé à l&apos;argent, à la chance et au destin.</translation>
+        <translation>Si ce programme vous a plu, vous aimerez aussi les autres programmes de la même famille. Astrologie, voyance, tarot, numérologie, occultisme&#xa0;: un programme pour chaque esprit curieux et chaque question de la vie, de l&apos;amour au travail, de la santé à l&apos;argent, à la chance et au destin.</translation>
     </message>
     <message>
         <source>All programs of the family are simple, fun and informative, and each of them is as easy to use as this one. Try them all today, and share the experience with your friends and family: they will thank you for it, and so will we all.</source>
-        <translation>Tous les programmes de la famille sont simples, amusants et instructifs, et aussi faciles à utiliser que celui-ci. Essayez-les tous dès aujourd&apos;hui et partagez-les avec vos proches : ils vous en remercieront, et nous aussi.</translation>
+        <translation>Tous les programmes de la famille sont simples, amusants et instructifs, et aussi faciles à utiliser que celui-ci. Essayez-les tous dès aujourd&apos;hui et partagez-les avec vos proches&#xa0;: ils vous en remercieront, et nous aussi.</translation>
     </message>
 </context>
 <context>
@@ -301,7 +301,7 @@ Répond à une question par Oui ou Non : tapez-la, appuyez sur « Obtenir ma r
     </message>
     <message>
         <source>This referral is too long to send: please shorten the message or the names. A web address handed to the browser may hold at most %L1 characters, and this one would need %L2.</source>
-        <translation>Cette recommandation est trop longue : raccourcissez le message ou les noms. Une adresse Web transmise au navigateur peut compter au plus %L1 caractères, celle-ci en demanderait %L2.</translation>
+        <translation>Cette recommandation est trop longue&#xa0;: raccourcissez le message ou les noms. Une adresse Web transmise au navigateur peut compter au plus %L1 caractères, celle-ci en demanderait %L2.</translation>
     </message>
     <message>
         <source>Please Enter Distinct Email Addresses</source>
@@ -332,7 +332,7 @@ Répond à une question par Oui ou Non : tapez-la, appuyez sur « Obtenir ma r
     </message>
     <message>
         <source>Do you want to check for an update?</source>
-        <translation>Voulez-vous rechercher une mise à jour ?</translation>
+        <translation>Voulez-vous rechercher une mise à jour&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -358,11 +358,16 @@ Répond à une question par Oui ou Non : tapez-la, appuyez sur « Obtenir ma r
     </message>
     <message>
         <source>Yes: white square</source>
-        <translation>Oui : carré blanc</translation>
+        <translation>Oui&#xa0;: carré blanc</translation>
     </message>
     <message>
         <source>No: black square</source>
-        <translation>Non : carré noir</translation>
+        <translation>Non&#xa0;: carré noir</translation>
+    </message>
+    <message>
+        <source>Answer Is %1</source>
+        <comment>spoken as the answer appears</comment>
+        <translation>La réponse est %1</translation>
     </message>
 </context>
 <context>

@@ -364,6 +364,11 @@ Risponde a una domanda con Sì o No: scrivila e premi «Ottieni la risposta».
         <source>No: black square</source>
         <translation>No: quadrato nero</translation>
     </message>
+    <message>
+        <source>Answer Is %1</source>
+        <comment>spoken as the answer appears</comment>
+        <translation>La risposta è %1</translation>
+    </message>
 </context>
 <context>
     <name>velmoor::FrmExitScreen</name>

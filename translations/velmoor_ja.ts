@@ -183,7 +183,7 @@ Answers a question with Yes or No: type it, press Get My Answer.
     </message>
     <message>
         <source>Please Wait</source>
-        <translation>お待ちください</translation>
+        <translation>少々お待ちを</translation>
     </message>
     <message>
         <source>black square</source>
@@ -363,6 +363,11 @@ Answers a question with Yes or No: type it, press Get My Answer.
     <message>
         <source>No: black square</source>
         <translation>いいえ: 黒い四角</translation>
+    </message>
+    <message>
+        <source>Answer Is %1</source>
+        <comment>spoken as the answer appears</comment>
+        <translation>答えは%1です</translation>
     </message>
 </context>
 <context>

@@ -364,6 +364,11 @@ Odpowiada na pytanie Tak lub Nie: wpisz je i naciśnij „Pokaż odpowiedź”.
         <source>No: black square</source>
         <translation>Nie: czarny kwadrat</translation>
     </message>
+    <message>
+        <source>Answer Is %1</source>
+        <comment>spoken as the answer appears</comment>
+        <translation>Odpowiedź brzmi %1</translation>
+    </message>
 </context>
 <context>
     <name>velmoor::FrmExitScreen</name>

@@ -364,6 +364,11 @@ Responde a uma pergunta com Sim ou Não: digite-a e pressione “Obter resposta�
         <source>No: black square</source>
         <translation>Não: quadrado preto</translation>
     </message>
+    <message>
+        <source>Answer Is %1</source>
+        <comment>spoken as the answer appears</comment>
+        <translation>A resposta é %1</translation>
+    </message>
 </context>
 <context>
     <name>velmoor::FrmExitScreen</name>

@@ -364,6 +364,11 @@ Answers a question with Yes or No: type it, press Get My Answer.
         <source>No: black square</source>
         <translation>Нет: чёрный квадрат</translation>
     </message>
+    <message>
+        <source>Answer Is %1</source>
+        <comment>spoken as the answer appears</comment>
+        <translation>Ответ %1</translation>
+    </message>
 </context>
 <context>
     <name>velmoor::FrmExitScreen</name>

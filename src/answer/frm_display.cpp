@@ -41,8 +41,11 @@ void FrmDisplay::presentAnswer(qint16 answer)
         QStringLiteral("background: %1;").arg(look::css(yes ? look::kWhite : look::kBlack)));
     m_ui->lblAnswer->setText(yes ? tr("Yes") : tr("No"));
     m_ui->picResult->setAccessibleName(yes ? tr("Yes: white square") : tr("No: black square"));
-    // Spoken as the window appears: a screen reader would otherwise say only "Back".
-    markAsAnnouncement(*m_ui->lblAnswer, m_ui->Label2->text() + u' ' + m_ui->lblAnswer->text());
+    // Spoken as the window appears (a screen reader would otherwise say only "Back"), as a
+    // sentence of its own: the heading above the answer may end in a colon, which a screen
+    // reader reads out.
+    markAsAnnouncement(*m_ui->lblAnswer,
+                       tr("Answer Is %1", "spoken as the answer appears").arg(m_ui->lblAnswer->text()));
     m_ui->lblAnswer->adjustSize(); // grows to the right; the left edge stays
 }
 

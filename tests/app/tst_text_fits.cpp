@@ -3,12 +3,14 @@
 // scale); each window's access keys are its own; the user's language is the one chosen.
 
 #include "answer/frm_display.h"
+#include "answer/frm_main.h"
 #include "app/frm_exit_screen.h"
 #include "app/program_fixture.h"
 #include "platform/languages.h"
 #include "platform/look.h"
 #include "site/frm_about.h"
 #include "site/mod_help.h"
+#include "ui_frm_main.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
@@ -71,13 +73,23 @@ QStringList clipped(QWidget *window)
                          .arg(title.right() + 1)
                          .arg(box->width());
     }
-    // A label that sizes itself to its text grows sideways, maybe past its frame's side.
+    // A label that sizes itself to its text grows sideways, maybe past its frame's side, or
+    // into its neighbour: it keeps a few pixels clear of the controls beside it.
     for (QWidget *control : window->findChildren<QWidget *>()) {
         const QWidget *parent = control->parentWidget();
-        if (control->isVisibleTo(window) && !control->isWindow() && parent && !parent->layout()
-            && (control->x() < 0 || control->x() + control->width() > parent->width()))
+        if (!control->isVisibleTo(window) || control->isWindow() || !parent || parent->layout())
+            continue;
+        if (control->x() < 0 || control->x() + control->width() > parent->width())
             found << QStringLiteral("%1 %2: outside %3")
                          .arg(window->objectName(), control->objectName(), parent->objectName());
+        const auto *label = qobject_cast<const QLabel *>(control);
+        if (!label || label->wordWrap())
+            continue;
+        for (const QWidget *neighbour : parent->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            if (neighbour != control && neighbour->isVisibleTo(window)
+                && control->geometry().marginsAdded({3, 0, 3, 0}).intersects(neighbour->geometry()))
+                found << QStringLiteral("%1 %2: against %3")
+                             .arg(window->objectName(), control->objectName(), neighbour->objectName());
     }
     return found;
 }
@@ -180,7 +192,12 @@ private slots:
         useLanguage(language);
         Program program;
         program.forms.load(FormId::Startup);
-        QStringList found = clipped(program.window<QWidget>(FormId::Main));
+        // The wait panel as its last second shows it.
+        auto *main = program.window<FrmMain>(FormId::Main);
+        for (QWidget *part : std::initializer_list<QWidget *>{
+                 main->ui().picMessage, main->ui().shp1, main->ui().shp2, main->ui().shp3, main->ui().shp4})
+            part->show();
+        QStringList found = clipped(main);
         program.forms.show(FormId::Display);
         found << clipped(program.window<QWidget>(FormId::Display));
         program.forms.show(FormId::ExitScreen);
