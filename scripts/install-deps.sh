@@ -22,8 +22,8 @@ linux=(
   python3-pyatspi at-spi2-core gir1.2-atspi-2.0
   # static checks
   clang-format clang-tidy flake8
-  # install and package checks
-  dpkg-dev desktop-file-utils appstream lintian file qt6-wayland
+  # install and package checks (locales: the terminal's character set, Latin-1 among them)
+  dpkg-dev desktop-file-utils appstream lintian file qt6-wayland locales
 )
 # Benchmarks: X from Python, the programs Velmoor is measured against
 bench=(

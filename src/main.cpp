@@ -42,12 +42,19 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
         if (isOneOf(argument, {"-h", "--help", "-help"})) {
             int one = 1;
             const QCoreApplication translating(one, argv);
+            const auto help = [] {
+                return QCoreApplication::translate(
+                    "CommandLine", "Usage: velmoor [--help | --version]\n"
+                                   "Answers a question with Yes or No: type it, press Get My Answer.\n\n"
+                                   "  -h, --help     print this help and exit\n"
+                                   "  -v, --version  print the version and exit\n");
+            };
             velmoor::useLanguage(velmoor::systemLanguage());
-            velmoor::printToTerminal(QCoreApplication::translate(
-                "CommandLine", "Usage: velmoor [--help | --version]\n"
-                               "Answers a question with Yes or No: type it, press Get My Answer.\n\n"
-                               "  -h, --help     print this help and exit\n"
-                               "  -v, --version  print the version and exit\n"));
+            // In English where the terminal cannot show the user's language (Japanese under
+            // an ASCII locale).
+            if (!velmoor::terminalCanShow(help()))
+                velmoor::useLanguage({});
+            velmoor::printToTerminal(help());
             return 0;
         }
         if (isOneOf(argument, {"-v", "--version", "-version"})) {

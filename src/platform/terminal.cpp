@@ -2,8 +2,14 @@
 
 #ifdef _WIN32
 #include <windows.h>
+#else
+#include <iconv.h>
+#include <langinfo.h>
 #endif
 
+#include <QByteArray>
+
+#include <cerrno>
 #include <cstdio>
 
 namespace velmoor {
@@ -23,6 +29,49 @@ void reachTerminal()
 #endif
 }
 
+namespace {
+#ifndef _WIN32
+// The text in the locale's character set, a character it lacks written as its nearest
+// likeness ("„" as ",,", "é" under ASCII as "e") or, failing one, "?", as the terminal
+// programs that use gettext write it.
+QByteArray inLocaleCharset(const QString &text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    const iconv_t converter =
+        iconv_open((QByteArray(nl_langinfo(CODESET)) + "//TRANSLIT").constData(), "UTF-8");
+    if (converter == iconv_t(-1))
+        return utf8; // a character set iconv does not know
+    QByteArray out(utf8.size() * 4 + 16, Qt::Uninitialized);
+    char *in = const_cast<char *>(utf8.constData()), *to = out.data();
+    size_t left = size_t(utf8.size()), room = size_t(out.size());
+    while (left > 0 && iconv(converter, &in, &left, &to, &room) == size_t(-1) && errno == EILSEQ
+           && room > 0) {
+        // A character not even a likeness stands for: "?", and on past its bytes.
+        *to++ = '?';
+        --room;
+        do {
+            ++in;
+            --left;
+        } while (left > 0 && (uchar(*in) & 0xC0) == 0x80);
+    }
+    iconv_close(converter);
+    out.truncate(to - out.data());
+    return out;
+}
+#endif
+} // namespace
+
+bool terminalCanShow(const QString &text)
+{
+#ifdef _WIN32
+    Q_UNUSED(text);
+    return true;
+#else
+    // Nothing became a question mark.
+    return inLocaleCharset(text).count('?') == text.count(u'?');
+#endif
+}
+
 void printToTerminal(const QString &text)
 {
 #ifdef _WIN32
@@ -35,8 +84,11 @@ void printToTerminal(const QString &text)
                       nullptr);
         return;
     }
-#endif
     std::fputs(text.toUtf8().constData(), stdout);
+#else
+    const QByteArray bytes = inLocaleCharset(text);
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+#endif
 }
 
 } // namespace velmoor

@@ -96,6 +96,16 @@ class Package(unittest.TestCase):
             helped = run(option)
             self.assertEqual(helped.returncode, 0)
             self.assertIn("Usage: velmoor", helped.stdout)
+        # In the terminal's character set: English where it cannot show the language (Japanese
+        # in plain ASCII), German in Latin-1 ("ü" one byte) where it can.
+        with tempfile.TemporaryDirectory() as locales:
+            subprocess.run(["localedef", "-i", "de_DE", "-f", "ISO-8859-1", os.path.join(locales, "de_DE.ISO-8859-1")],
+                           check=True, capture_output=True)
+            for env, written in (({"LANG": "C", "LANGUAGE": "ja"}, b"Usage: velmoor"),
+                                 ({"LANG": "de_DE.ISO-8859-1", "LOCPATH": locales}, "drücken".encode("latin-1"))):
+                helped = subprocess.run([PROGRAM, "--help"], env={**no_display, "LANGUAGE": "", **env},
+                                        capture_output=True, timeout=20)
+                self.assertIn(written, helped.stdout, env)
         for arguments in ([], ["--bogus"], ["-stylesheet", "/etc/passwd"], ["question"]):
             started = run(*arguments)
             self.assertEqual(started.returncode, 1, arguments)
