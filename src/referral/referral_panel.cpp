@@ -2,7 +2,9 @@
 
 #include "platform/accessibility.h"
 
+#include <QCoreApplication>
 #include <QFocusEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -86,16 +88,30 @@ bool ReferralPanel::eventFilter(QObject *watched, QEvent *event)
         }
         break;
     }
-    case QEvent::KeyPress: {
-        const bool emailField = watched == m_fields.txtEmail || watched == m_fields.txtFriendEmail;
-        if (emailField && static_cast<QKeyEvent *>(event)->text() == QStringLiteral(" ")) {
-            QPointer<QWidget> field = static_cast<QWidget *>(watched);
-            m_boxes.show(noSpaceInEmail(), MsgIcon::Critical, MsgButtons::Ok);
-            if (field)
-                field->setFocus();
-            return true; // the space never reaches the field
+    case QEvent::KeyPress:
+    case QEvent::InputMethod: {
+        // Typed from the keyboard or committed by an input method (whose Space gives the
+        // ideographic space U+3000): a space of any kind is refused. What else was typed with
+        // it goes in; a paste is not typing, and passes.
+        if (watched != m_fields.txtEmail && watched != m_fields.txtFriendEmail)
+            break;
+        auto *method =
+            event->type() == QEvent::InputMethod ? static_cast<QInputMethodEvent *>(event) : nullptr;
+        const QString typed = method ? method->commitString() : static_cast<QKeyEvent *>(event)->text();
+        QString kept = typed;
+        kept.removeIf([](QChar c) { return c.category() == QChar::Separator_Space; });
+        if (kept == typed)
+            break;
+        QPointer<QWidget> field = static_cast<QWidget *>(watched);
+        if (method && (!kept.isEmpty() || !method->preeditString().isEmpty())) {
+            QInputMethodEvent rest(method->preeditString(), method->attributes());
+            rest.setCommitString(kept, method->replacementStart(), method->replacementLength());
+            QCoreApplication::sendEvent(watched, &rest);
         }
-        break;
+        m_boxes.show(noSpaceInEmail(), MsgIcon::Critical, MsgButtons::Ok);
+        if (field)
+            field->setFocus();
+        return true; // the space never reaches the field
     }
     default:
         break;

@@ -5,6 +5,7 @@
 #include "referral/mod_tell_a_friend.h"
 #include "ui_frm_exit_screen.h"
 
+#include <QInputMethodEvent>
 #include <QtTest>
 
 using namespace velmoor;
@@ -118,6 +119,15 @@ private slots:
             QCOMPARE(boxes.texts(), QStringList(2, noSpaceInEmail()));
             QCOMPARE(int(boxes.shown[0].icon), int(MsgIcon::Critical));
             QCOMPARE(QApplication::focusWidget(), field);
+            // From an input method: its Space (U+3000), and Shift+Space (U+0020) committed
+            // with text; the text goes in, the spaces do not.
+            for (const QString &commit : {QStringLiteral("\u3000"), QStringLiteral("c d\u00a0")}) {
+                QInputMethodEvent committed;
+                committed.setCommitString(commit);
+                QApplication::sendEvent(field, &committed);
+            }
+            QCOMPARE(field->text(), QStringLiteral("abcd"));
+            QCOMPARE(boxes.texts(), QStringList(4, noSpaceInEmail()));
         }
         focus(ui().txtName);
         QTest::keyClicks(ui().txtName, QStringLiteral("A b"));
