@@ -204,14 +204,17 @@ void fixClientSize(QWidget &window, QSize client)
 }
 
 namespace {
-// Access keys work, their letters not underlined.
-class KeysNotUnderlined : public QProxyStyle {
+// Right to left: access keys that work, their letters not underlined; the message boxes'
+// buttons without icons, whose mirrored layout pushed the caption against the button's edge.
+class RightToLeftStyle : public QProxyStyle {
 public:
     using QProxyStyle::QProxyStyle;
     int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
                   QStyleHintReturn *returned) const override
     {
-        return hint == SH_UnderlineShortcut ? 0 : QProxyStyle::styleHint(hint, option, widget, returned);
+        if (hint == SH_UnderlineShortcut || hint == SH_DialogButtonBox_ButtonsHaveIcons)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returned);
     }
 };
 } // namespace
@@ -225,7 +228,7 @@ void look::chooseStyle()
         QApplication::setStyle(QStringLiteral("fusion"));
 #endif
     if (QGuiApplication::layoutDirection() == Qt::RightToLeft)
-        QApplication::setStyle(new KeysNotUnderlined(QApplication::style()->name()));
+        QApplication::setStyle(new RightToLeftStyle(QApplication::style()->name()));
 }
 
 QString look::css(const QColor &colour, std::optional<QPalette::ColorRole> role)

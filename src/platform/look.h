@@ -47,7 +47,8 @@ bool usingSystemColours();
 // the user chose a style. In a right-to-left language, access keys not underlined: Qt draws
 // the underline by cutting the word at its letter, which breaks the joining of Arabic
 // letters ("م|لف"); Alt and the letter still work, as on Windows and GNOME, which show no
-// underlines by default.
+// underlines by default. And right to left, the message boxes' buttons without icons: Qt 6.4
+// mirrors an icon and caption so that the caption stands against the button's edge.
 void chooseStyle();
 
 // A colour as style sheets write it. Given the role it plays, under the system's colours

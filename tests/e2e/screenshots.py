@@ -1,6 +1,6 @@
 """Drives velmoor through its windows and saves a picture of each, the exit screen again on a
-dark desktop, then every window in German, Japanese and Arabic (in a folder of each
-language's name): make screenshots."""
+dark desktop, then every window in each of the program's other languages (in a folder of
+each language's name): make screenshots."""
 
 import os
 import subprocess
@@ -10,7 +10,8 @@ import time
 sys.path.insert(0, os.path.dirname(__file__))
 from harness import Desktop, translated, wait_for  # noqa: E402
 
-LANGUAGES = ("de", "ja", "ar")
+TOP = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
+LANGUAGES = sorted(name[len("velmoor_"):-len(".ts")] for name in os.listdir(os.path.join(TOP, "translations")))
 # A dark desktop: KDE's Breeze Dark colours, as Qt's own KDE theme reads them.
 BREEZE_DARK = """[Colors:Window]
 BackgroundNormal=49,54,59
