@@ -84,11 +84,13 @@ def mapped_libraries(pid):
     return libraries
 
 
-def one_start(conn, command, home, fresh):
+def one_start(conn, command, home, fresh, language=None):
     if fresh:
         shutil.rmtree(home, ignore_errors=True)
     os.makedirs(home, exist_ok=True)
     env = environment(home)
+    if language:
+        env["LANGUAGE"] = language
     while conn.pending_events():
         conn.next_event()
     started = time.monotonic()
@@ -107,18 +109,22 @@ def one_start(conn, command, home, fresh):
 def startup(conn):
     homes = tempfile.mkdtemp(prefix="velmoor-bench-")
     programs = [
-        ("velmoor, first start", [VELMOOR], True),
-        ("velmoor, later start", [VELMOOR], False),
-        ("bare Qt Widgets window", [BARE], True),
-        ("zenity --question", ["zenity", "--question", "--text=Is it?"], True),
-        ("empty Xlib window", [EMPTY], True),
+        ("velmoor, first start", [VELMOOR], True, None),
+        ("velmoor, later start", [VELMOOR], False, None),
+        ("bare Qt Widgets window", [BARE], True, None),
+        ("velmoor in Japanese, later start", [VELMOOR], False, "ja"),
+        ("bare Qt window in Japanese", [BARE, "ja"], True, None),
+        ("velmoor in Arabic, later start", [VELMOOR], False, "ar"),
+        ("bare Qt window in Arabic", [BARE, "ar"], True, None),
+        ("zenity --question", ["zenity", "--question", "--text=Is it?"], True, None),
+        ("empty Xlib window", [EMPTY], True, None),
     ]
     one_start(conn, [VELMOOR], os.path.join(homes, "later"), True)  # the later start's store
-    results = {name: {"seconds": [], "memory": [], "libraries": set()} for name, _, _ in programs}
+    results = {name: {"seconds": [], "memory": [], "libraries": set()} for name, _, _, _ in programs}
     for _ in range(RUNS):
-        for name, command, fresh in programs:
+        for name, command, fresh, language in programs:
             home = os.path.join(homes, "later" if not fresh else "fresh")
-            seconds, memory, libraries = one_start(conn, command, home, fresh)
+            seconds, memory, libraries = one_start(conn, command, home, fresh, language)
             results[name]["seconds"].append(seconds)
             results[name]["memory"].append(memory)
             results[name]["libraries"] = libraries
@@ -242,7 +248,7 @@ def main():
         started = startup(conn)
         if os.environ.get("VELMOOR_BENCH_STARTUP_ONLY"):  # while looking for start-up costs
             for name, r in started.items():
-                print("%-24s %6.1f ms  %6.1f MiB" % (name, statistics.median(r["seconds"]) * 1000,
+                print("%-34s %6.1f ms  %6.1f MiB" % (name, statistics.median(r["seconds"]) * 1000,
                                                      statistics.median(r["memory"]) / 1024))
             return 0
         wait_runs = the_wait(conn)
@@ -256,6 +262,10 @@ def main():
     bare = statistics.median(started["bare Qt Widgets window"]["seconds"])
     for name in ("velmoor, first start", "velmoor, later start"):
         print("%s / bare Qt: %.2f" % (name, statistics.median(started[name]["seconds"]) / bare))
+    for language in ("Japanese", "Arabic"):
+        print("velmoor in %s / bare Qt in %s: %.2f" % (language, language, statistics.median(
+            started["velmoor in %s, later start" % language]["seconds"]) / statistics.median(
+            started["bare Qt window in %s" % language]["seconds"])))
     print("written: bench/RESULTS.md")
     return 0 if ok else 1
 
@@ -277,6 +287,14 @@ def write_results(started, wait_runs, draws, inside):
         lines.append("| %s | %s | %.2f | %s | %.2f |" % (
             name, spread(r["seconds"], 1000, "", 1), statistics.median(r["seconds"]) / bare_t,
             spread(r["memory"], 1 / 1024, "", 1), statistics.median(r["memory"]) / bare_m))
+    lines += ["", "In another script, against the bare window drawing the same script (its face, its "
+              "direction). Target: <= 1.05.", "",
+              "| language | time / bare Qt, same script | memory / bare Qt, same script |", "| --- | --- | --- |"]
+    for language in ("Japanese", "Arabic"):
+        ours, theirs = started["velmoor in %s, later start" % language], started["bare Qt window in %s" % language]
+        lines.append("| %s | %.2f | %.2f |" % (
+            language, statistics.median(ours["seconds"]) / statistics.median(theirs["seconds"]),
+            statistics.median(ours["memory"]) / statistics.median(theirs["memory"])))
     lines += ["", "## The wait, seen from outside", "",
               "A press of Get My Answer on the question window; each dot's first yellow pixel read "
               "from X, the result window's MapNotify, and the program's processor time (all threads, "
