@@ -114,7 +114,7 @@ installer: windows
 	@ls dist/velmoor-$(VERSION)-setup.exe
 
 # A release: the .deb, the Windows zip and installer, and their checksums; anyone who builds
-# the same commit gets the same files (see "Releases" in the README).
+# the same commit gets the same files (see docs/releases.md).
 release: package installer
 	@cd dist && sha256sum velmoor_$(VERSION)_amd64.deb velmoor-$(VERSION)-win64.zip velmoor-$(VERSION)-setup.exe \
 	  > SHA256SUMS

@@ -22,8 +22,12 @@ int main(int argc, char *argv[])
         QApplication::setLayoutDirection(Qt::RightToLeft);
     QMainWindow window;
     window.setWindowTitle(QStringLiteral("bare"));
-    window.menuBar()->addMenu(text("&File", "ファイル(&F)", "&ملف"))->addAction(text("E&xit", "終了(&X)", "&خروج"));
-    window.menuBar()->addMenu(text("&Help", "ヘルプ(&H)", "&تعليمات"))->addAction(text("&About", "情報(&A)", "&حول"));
+    window.menuBar()
+        ->addMenu(text("&File", "ファイル(&F)", "&ملف"))
+        ->addAction(text("E&xit", "終了(&X)", "&خروج"));
+    window.menuBar()
+        ->addMenu(text("&Help", "ヘルプ(&H)", "&تعليمات"))
+        ->addAction(text("&About", "情報(&A)", "&حول"));
     auto *central = new QWidget(&window);
     auto *label = new QLabel(text("Enter Your Question", "質問を入力", "اكتب سؤالك"), central);
     label->setGeometry(192, 72, 131, 13);

@@ -5,7 +5,7 @@
 // one line per figure; exits non-zero when a draw is unfair.
 
 #include "answer/answer.h"
-#include "app/promo.h"
+#include "app/promo_draws.h"
 #include "platform/qt_platform.h"
 
 #include <QElapsedTimer>

@@ -7,9 +7,9 @@
 #include "platform/high_contrast.h"
 #include "platform/instance_lock.h"
 #include "platform/languages.h"
-#include "platform/look.h"
 #include "platform/qt_platform.h"
 #include "platform/terminal.h"
+#include "widgets/look.h"
 
 #include <QApplication>
 #include <QFileInfo>

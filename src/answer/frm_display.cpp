@@ -4,8 +4,8 @@
 #include "answer/site_links.h"
 #include "platform/accessibility.h"
 #include "platform/desktop_services.h"
-#include "platform/look.h"
 #include "ui_frm_display.h"
+#include "widgets/look.h"
 
 #include <QShortcut>
 

@@ -1,8 +1,8 @@
 #pragma once
 // frmDisplay, the result window: created afresh for each answer, unloaded by Back.
 
-#include "platform/form_hooks.h"
 #include "site/mod_help.h"
+#include "widgets/form_hooks.h"
 
 #include <QMainWindow>
 

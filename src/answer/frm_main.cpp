@@ -3,8 +3,8 @@
 #include "answer/site_links.h"
 #include "platform/accessibility.h"
 #include "platform/desktop_services.h"
-#include "platform/look.h"
 #include "ui_frm_main.h"
+#include "widgets/look.h"
 
 #include <QApplication>
 #include <QPointer>

@@ -2,9 +2,9 @@
 // frmMain, the question window.
 
 #include "answer/answer.h"
-#include "platform/form_hooks.h"
 #include "site/mod_help.h"
-#include "site/promo.h"
+#include "site/promo_texts.h"
+#include "widgets/form_hooks.h"
 
 #include <QMainWindow>
 #include <QTimer>

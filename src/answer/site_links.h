@@ -1,11 +1,11 @@
 #pragma once
 // The links and menu commands the question and result windows share.
 
-#include "platform/click_label.h"
-#include "platform/look.h"
+#include "platform/accessibility.h"
 #include "site/frm_about.h"
 #include "site/mod_help.h"
-#include "site/promo.h"
+#include "site/promo_texts.h"
+#include "widgets/click_label.h"
 
 #include <QAction>
 

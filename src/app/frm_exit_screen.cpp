@@ -1,14 +1,14 @@
 #include "app/frm_exit_screen.h"
 
 #include "app/frm_startup.h"
-#include "app/promo.h"
+#include "app/promo_draws.h"
 #include "app/window_registry.h"
 #include "platform/accessibility.h"
-#include "platform/click_label.h"
 #include "platform/desktop_services.h"
-#include "platform/look.h"
 #include "referral/referral_panel.h"
 #include "ui_frm_exit_screen.h"
+#include "widgets/click_label.h"
+#include "widgets/look.h"
 
 namespace velmoor {
 

@@ -1,8 +1,8 @@
 #pragma once
 // frmExitScreen: shown topmost when a main window closes; its E&xit ends the program.
 
-#include "platform/form_hooks.h"
 #include "platform/platform.h"
+#include "widgets/form_hooks.h"
 
 #include <QWidget>
 

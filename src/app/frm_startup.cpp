@@ -1,6 +1,6 @@
 #include "app/frm_startup.h"
 
-#include "app/promo.h"
+#include "app/promo_draws.h"
 #include "app/window_registry.h"
 #include "platform/desktop_services.h"
 #include "site/update_reminder.h"

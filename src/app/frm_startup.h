@@ -2,8 +2,8 @@
 // frmStartup: the hidden start-up object. Its load runs the start-up sequence; it keeps
 // the application icon and the promotional draw until the program ends.
 
-#include "platform/form_hooks.h"
 #include "platform/platform.h"
+#include "widgets/form_hooks.h"
 
 #include <QIcon>
 #include <QWidget>

@@ -14,11 +14,11 @@
 // runs its closing behaviour once and destroys it. While the program is ending nothing new
 // is loaded or shown.
 
-#include "platform/form_hooks.h"
 #include "platform/platform.h"
 #include "referral/mod_tell_a_friend.h"
 #include "site/mod_help.h"
-#include "site/promo.h"
+#include "site/promo_texts.h"
+#include "widgets/form_hooks.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,7 +1,5 @@
 #include "platform/accessibility.h"
 
-#include "platform/look.h"
-
 #include <QAbstractButton>
 #include <QAccessibleWidget>
 #include <QLabel>
@@ -226,6 +224,18 @@ void installAccessibleRoles()
         g_platformHandler = QAccessible::installUpdateHandler(sayIfOnScreen);
     }
     installed = true;
+}
+
+QString withoutMnemonic(const QString &caption)
+{
+    QString shown;
+    shown.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&' && i + 1 < caption.size())
+            ++i; // the marker goes; of "&&", one stays
+        shown.append(caption[i]);
+    }
+    return shown;
 }
 
 } // namespace velmoor

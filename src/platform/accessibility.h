@@ -34,4 +34,8 @@ private:
 // before the first window is created.
 void installAccessibleRoles();
 
+// A caption as a person sees it: "&x" marks an access key and shows as "x", "&&" shows as
+// "&" (a label with no buddy would show both ampersands).
+QString withoutMnemonic(const QString &caption);
+
 } // namespace velmoor

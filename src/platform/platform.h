@@ -3,9 +3,10 @@
 // small interfaces. Logic and windows above call them; qt_platform.h implements them with
 // Qt (settings file, instance guard, clock, generator, event-loop pause) and
 // desktop_services.h with Qt Widgets (browser, message boxes); tests swap in the doubles of
-// tests/platform. The look of the windows (look.h) and the widgets they share
-// (click_label.h, bevel_button.h) live here too, one concern a file.
-// Nothing here knows about a window of the program.
+// tests/platform; the user's language (languages.h), the terminal, the display, high contrast
+// and what assistive technology is told are the system's too, one concern a file. The look
+// and the program's own controls are one floor up, in src/widgets. Nothing here knows about
+// a window of the program, nor includes anything of src/ outside this folder.
 
 #include "velmoor_version.h"
 

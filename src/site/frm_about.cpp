@@ -1,9 +1,9 @@
 #include "site/frm_about.h"
 
-#include "platform/click_label.h"
 #include "platform/desktop_services.h"
-#include "platform/look.h"
 #include "ui_frm_about.h"
+#include "widgets/click_label.h"
+#include "widgets/look.h"
 
 #include <QPointer>
 

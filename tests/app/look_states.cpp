@@ -12,8 +12,8 @@
 #include "answer/frm_main.h"
 #include "app/program_fixture.h"
 #include "site/frm_about.h"
-#if __has_include("platform/look.h")
-#include "platform/look.h"
+#if __has_include("widgets/look.h")
+#include "widgets/look.h"
 #else
 #include "platform/gui_platform.h"
 #endif

@@ -1,7 +1,7 @@
 #include "answer/frm_main.h"
 #include "app/frm_exit_screen.h"
 #include "app/program_fixture.h"
-#include "app/promo.h"
+#include "app/promo_draws.h"
 #include "referral/mod_tell_a_friend.h"
 #include "ui_frm_exit_screen.h"
 

@@ -6,11 +6,12 @@
 #include "answer/frm_main.h"
 #include "app/frm_exit_screen.h"
 #include "app/program_fixture.h"
+#include "platform/accessibility.h"
 #include "platform/languages.h"
-#include "platform/look.h"
 #include "site/frm_about.h"
 #include "site/mod_help.h"
 #include "ui_frm_main.h"
+#include "widgets/look.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>

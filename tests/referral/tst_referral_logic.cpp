@@ -188,7 +188,8 @@ private slots:
         QCOMPARE(p.boxes.texts().size(), 2);
         QCOMPARE(p.boxes.texts().first(), referralTooLong(kMaxReferralAddress + 1));
         // The numbers as the user's formats write them ("32,000", "32.000", "32 000").
-        QVERIFY(p.boxes.texts().first().contains(QStringLiteral("at most %1 characters").arg(QLocale().toString(32000))));
+        QVERIFY(p.boxes.texts().first().contains(
+            QStringLiteral("at most %1 characters").arg(QLocale().toString(32000))));
         QCOMPARE(module.strReferralURL, p.opener.opened.first()); // the last one sent
     }
 

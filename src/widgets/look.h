@@ -1,6 +1,10 @@
 #pragma once
-// The program's look: its colours and faces, named once, and the shape every window takes
-// (a fixed client area, centred with its frame on the screen).
+// src/widgets: the program's look and its own controls, which every window shares; above
+// src/platform, whose services they may use, and below the windows (answer, site, referral,
+// app), which use them. Nothing here knows about a window of the program.
+//
+// The program's look: its colours and faces, named once, the shape every window takes (a
+// fixed client area, centred with its frame on the screen), and the style Qt draws in.
 
 #include <QColor>
 #include <QFont>
@@ -90,9 +94,5 @@ void fixClientSize(QWidget &window, QSize client);
 // place than in another; drawn so, it comes out whole and the same everywhere. At whole
 // scales it changes nothing but the unit.
 QRect paintOnDevicePixels(QPainter &painter, const QWidget &widget);
-
-// A caption as a person sees it: "&x" marks an access key and shows as "x", "&&" shows as
-// "&" (a label with no buddy would show both ampersands).
-QString withoutMnemonic(const QString &caption);
 
 } // namespace velmoor

@@ -2,7 +2,7 @@
 // The draws that pick which offer the question window shows (one per run) and which appeal
 // the exit screen shows; the offers and texts themselves are site/promo.h's.
 
-#include "site/promo.h"
+#include "site/promo_texts.h"
 
 #include <optional>
 

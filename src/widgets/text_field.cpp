@@ -1,4 +1,4 @@
-#include "platform/text_field.h"
+#include "widgets/text_field.h"
 
 #include <QMimeData>
 #include <QPaintEvent>

@@ -1,4 +1,4 @@
-#include "platform/click_label.h"
+#include "widgets/click_label.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "app/promo.h"
+#include "app/promo_draws.h"
 
 #include "platform/numbers.h"
 

@@ -1,6 +1,6 @@
-#include "platform/wait_dot.h"
+#include "widgets/wait_dot.h"
 
-#include "platform/look.h"
+#include "widgets/look.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "site/promo.h"
+#include "site/promo_texts.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
-#include "platform/bevel_button.h"
+#include "widgets/bevel_button.h"
 
-#include "platform/look.h"
+#include "widgets/look.h"
 
 #include <QPainter>
 #include <QStyle>

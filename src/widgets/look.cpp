@@ -1,4 +1,4 @@
-#include "platform/look.h"
+#include "widgets/look.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -284,18 +284,6 @@ QRect paintOnDevicePixels(QPainter &painter, const QWidget &widget)
         * QTransform::fromTranslate((snapped.x() - corner.x()) / scale, (snapped.y() - corner.y()) / scale));
     // Qt gives the widget a pixel more or less, by where it lies: the pixels it always has.
     return {0, 0, int(widget.width() * scale), int(widget.height() * scale)};
-}
-
-QString withoutMnemonic(const QString &caption)
-{
-    QString shown;
-    shown.reserve(caption.size());
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption[i] == u'&' && i + 1 < caption.size())
-            ++i; // the marker goes; of "&&", one stays
-        shown.append(caption[i]);
-    }
-    return shown;
 }
 
 } // namespace velmoor
