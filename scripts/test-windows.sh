@@ -22,7 +22,7 @@ read -r -t 30 -u "$xvfb" number || { echo "test-windows.sh: Xvfb did not start" 
 export DISPLAY=:$number
 # Nothing outside the build folder: the prefix's home (whose Desktop and Documents Wine links
 # into $HOME) is the build's own, and Wine's menu builder, which would turn the installer's
-# shortcuts into the desktop's menu entries, is off. Checked at the end.
+# shortcuts into the desktop's menu entries, is off. Checked at the end, where Wine writes.
 real_home=$HOME
 export VELMOOR_CACHE=${VELMOOR_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/velmoor} # the Windows Qt, built once
 stamp=build/windows/home-stamp
@@ -69,7 +69,15 @@ if [[ ${1:-} != --screenshots ]]; then
   # The window rules again in Wine's own desktop, where Wine manages the windows as Windows does.
   /usr/bin/python3 -W ignore tests/windows/test_windows.py "$version" --own-desktop
 fi
-left=$(find "$real_home" -xdev -newer "$stamp" -not -type d -not -path "$PWD/*" 2>/dev/null | head -n 20)
+# Only where Wine itself writes into a home (a desktop's browser, caches and other
+# programs write elsewhere in it all the time): a prefix of its own, the menu entries, desktop
+# files, icons and file types its menu builder makes, the links to the prefix's folders, its
+# downloads.
+wine_writes=(.wine .cache/wine Desktop .local/share/applications .local/share/desktop-directories
+  .config/menus/applications-merged .local/share/icons .local/share/mime)
+left=$(for path in "${wine_writes[@]}"; do
+  [[ -e $real_home/$path ]] && find "$real_home/$path" -xdev -newer "$stamp" -not -type d 2>/dev/null
+done | grep -v "^$PWD/" | head -n 20)
 if [[ -n $left ]]; then
   echo "test-windows.sh: the tests wrote into $real_home:" >&2
   echo "$left" >&2
