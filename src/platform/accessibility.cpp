@@ -182,6 +182,9 @@ void sayIfOnScreen(QAccessibleEvent *event)
 
 void tell(QAccessibleEvent &event)
 {
+    // Not a call through the handler saved: there usually is none (installUpdateHandler gave
+    // back null), and Qt hands an event to the platform's bridge itself only when no handler
+    // is installed, through a function it does not export. So ours steps aside for the call.
     QAccessible::installUpdateHandler(g_platformHandler);
     QAccessible::updateAccessibility(&event);
     QAccessible::installUpdateHandler(sayIfOnScreen);
