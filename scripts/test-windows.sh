@@ -34,9 +34,11 @@ export WINEPREFIX=$PWD/build/windows/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscor
 # Windows' own interface font is not in a Wine prefix, and Wine's stand-in for it has no
 # Latin script as Qt reads it, so Qt would fall back to a serif face: name a sans face
 # that is there, as a Windows machine's settings name Segoe UI.
-# A LOGFONTW: height -11, normal weight, then the face name in UTF-16, 32 characters.
+# A LOGFONTW: height -11, normal weight, then the face name in UTF-16, 32 characters. The
+# installer's tests make prefixes of their own, and give them the same (VELMOOR_WINE_UI_FONT).
 face=$(python3 -c "print((bytes.fromhex('F5FFFFFF000000000000000000000000900100000000000000000022')
                           + 'DejaVu Sans'.encode('utf-16-le').ljust(64, bytes(1))).hex())")
+export VELMOOR_WINE_UI_FONT=$face
 # The build's own prefix, made once, with that font; its server stays up for the whole run.
 prepare_prefix() {
   if [[ ! -f $WINEPREFIX/system.reg ]]; then

@@ -479,6 +479,12 @@ class Windows(unittest.TestCase):
             return subprocess.run(["wine", *args], env=env, capture_output=True, text=True, timeout=180, **kw)
         try:
             subprocess.run(["wineboot", "--init"], env=env, capture_output=True, timeout=300)
+            # The interface font the build's own prefix has, as a Windows machine has one: without
+            # it Qt finds none of Wine's and draws the menu bar in a serif face.
+            for metric in ("MenuFont", "MessageFont", "StatusFont", "IconFont", "SmCaptionFont"):
+                subprocess.run(["wine", "reg", "add", r"HKCU\Control Panel\Desktop\WindowMetrics", "/v", metric,
+                                "/t", "REG_BINARY", "/d", os.environ["VELMOOR_WINE_UI_FONT"], "/f"], env=env,
+                               capture_output=True, timeout=60)
             local = wine("cmd", "/c", "echo %LOCALAPPDATA%").stdout.strip()
             programs = wine("cmd", "/c", "echo %APPDATA%").stdout.strip()
             unix = lambda path: wine("winepath", "-u", path).stdout.strip()  # noqa: E731
