@@ -36,10 +36,11 @@ namespace {
 // programs that use gettext write it.
 QByteArray inLocaleCharset(const QString &text)
 {
-    const QByteArray utf8 = text.toUtf8();
+    QByteArray utf8 = text.toUtf8();
     const iconv_t converter =
         iconv_open((QByteArray(nl_langinfo(CODESET)) + "//TRANSLIT").constData(), "UTF-8");
-    if (converter == iconv_t(-1))
+    // NOLINTNEXTLINE(performance-no-int-to-ptr): how iconv says that it failed
+    if (converter == reinterpret_cast<iconv_t>(-1))
         return utf8; // a character set iconv does not know
     QByteArray out(utf8.size() * 4 + 16, Qt::Uninitialized);
     char *in = const_cast<char *>(utf8.constData()), *to = out.data();
