@@ -55,7 +55,7 @@ class MonkeyEvents:
                 button = rng.choice((1, 1, 1, 1, 1, 1, 2, 3))
                 self.log.write("%d click %d at %d %d\n" % (n, button, px, py))
                 d.xdotool("mousemove", px, py, "click", button)
-            elif kind < 0.47:
+            elif kind < 0.46:
                 windows = program.x_windows()
                 if not windows:
                     return
@@ -64,7 +64,7 @@ class MonkeyEvents:
                     px, py = x + GET_MY_ANSWER[0], y + h - QUESTION_WINDOW[1] + GET_MY_ANSWER[1]
                 else:
                     px, py = x + rng.randrange(max(w, 1)), y + rng.randrange(max(h, 1))
-                count, delay = rng.randint(5, 40), rng.choice((30, 60, 100))
+                count, delay = rng.randint(5, 30), rng.choice((30, 60, 100))
                 self.log.write("%d %d clicks at %d %d, %d ms apart\n" % (n, count, px, py, delay))
                 d.xdotool("mousemove", px, py, "click", "--repeat", count, "--delay", delay, 1)
             elif kind < 0.67:
@@ -75,8 +75,8 @@ class MonkeyEvents:
                 key = rng.choice(rng.choice((KEYS, KEYS, EDIT_KEYS, ACCESS_KEYS)))
                 self.log.write("%d key %s\n" % (n, key))
                 d.xdotool("key", key)
-            elif kind < 0.98:
-                key, seconds = rng.choice(HELD_KEYS), rng.uniform(1, 4)
+            elif kind < 0.975:
+                key, seconds = rng.choice(HELD_KEYS), rng.uniform(1, 2.5)
                 self.log.write("%d %s held %.1f s\n" % (n, key, seconds))
                 d.xdotool("keydown", key)
                 try:
