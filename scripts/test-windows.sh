@@ -78,8 +78,10 @@ fi
 wine_writes=(.wine .cache/wine Desktop .local/share/applications .local/share/desktop-directories
   .config/menus/applications-merged .local/share/icons .local/share/mime)
 left=$(for path in "${wine_writes[@]}"; do
-  [[ -e $real_home/$path ]] && find "$real_home/$path" -xdev -newer "$stamp" -not -type d 2>/dev/null
-done | grep -v "^$PWD/" | head -n 20)
+  if [[ -e $real_home/$path ]]; then
+    find "$real_home/$path" -xdev -newer "$stamp" -not -type d -not -path "$PWD/*" 2>/dev/null || true
+  fi
+done | head -n 20)
 if [[ -n $left ]]; then
   echo "test-windows.sh: the tests wrote into $real_home:" >&2
   echo "$left" >&2
