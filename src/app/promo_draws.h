@@ -1,6 +1,6 @@
 #pragma once
 // The draws that pick which offer the question window shows (one per run) and which appeal
-// the exit screen shows; the offers and texts themselves are site/promo.h's.
+// the exit screen shows; the offers and texts themselves are site/promo_texts.h's.
 
 #include "site/promo_texts.h"
 

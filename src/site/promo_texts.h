@@ -1,7 +1,7 @@
 #pragma once
 // Every promotional text of the program, and the offers: the labels, one per offer, that
 // take turns in the bottom strip of both main windows, each with its caption and page.
-// Which offer is in front is drawn at start-up (app/promo.h).
+// Which offer is in front is drawn at start-up (app/promo_draws.h).
 
 #include "site/mod_help.h"
 
