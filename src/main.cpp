@@ -50,11 +50,14 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
                                    "  -v, --version  print the version and exit\n");
             };
             velmoor::useLanguage(velmoor::systemLanguage());
+            QString text = help();
             // In English where the terminal cannot show the user's language (Japanese under
             // an ASCII locale).
-            if (!velmoor::terminalCanShow(help()))
+            if (!velmoor::terminalCanShow(text)) {
                 velmoor::useLanguage({});
-            velmoor::printToTerminal(help());
+                text = help();
+            }
+            velmoor::printToTerminal(text);
             return 0;
         }
         if (isOneOf(argument, {"-v", "--version", "-version"})) {

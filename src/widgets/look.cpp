@@ -40,6 +40,16 @@ QFont boldFormFont(qreal points, bool underline)
 
 namespace {
 bool g_systemColours = false;
+
+void fill(QWidget &widget, const QColor &background)
+{
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::Base, background);
+    palette.setColor(QPalette::Button, background);
+    widget.setPalette(palette);
+    widget.setAutoFillBackground(true);
+}
 } // namespace
 
 void look::useSystemColours(bool system)
@@ -72,17 +82,12 @@ void setBackground(QWidget &widget, const QColor &background)
         widget.setAutoFillBackground(true);
         return;
     }
-    setSquareColour(widget, background);
+    fill(widget, background);
 }
 
-void setSquareColour(QWidget &widget, const QColor &background)
+void setSquareColour(QWidget &widget, const QColor &colour)
 {
-    QPalette palette = widget.palette();
-    palette.setColor(QPalette::Window, background);
-    palette.setColor(QPalette::Base, background);
-    palette.setColor(QPalette::Button, background);
-    widget.setPalette(palette);
-    widget.setAutoFillBackground(true);
+    fill(widget, colour);
 }
 
 namespace {
