@@ -1,6 +1,7 @@
 // Every text of every window fits its control and every control its window, in every
 // language and the faces the program asks for (the same test runs again at twice the
-// scale); each window's access keys are its own; the user's language is the one chosen.
+// scale), every line of it shown; each window's access keys are its own; right to left,
+// every text runs so; the user's language is the one chosen.
 
 #include "answer/frm_display.h"
 #include "answer/frm_main.h"
@@ -19,6 +20,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStyleOptionGroupBox>
+#include <QTextLayout>
 #include <QWindow>
 #include <QtTest>
 
@@ -91,6 +93,70 @@ QStringList clipped(QWidget *window)
                 && control->geometry().marginsAdded({3, 0, 3, 0}).intersects(neighbour->geometry()))
                 found << QStringLiteral("%1 %2: against %3")
                              .arg(window->objectName(), control->objectName(), neighbour->objectName());
+    }
+    return found;
+}
+
+// The labels of a right-to-left window whose text would run left to right: a plain text
+// takes its direction from its first letter, so a paragraph that opens with a Latin name or
+// an address, as many do in Arabic, needs to be told.
+QStringList runningLeftToRight(QWidget *window)
+{
+    QStringList found;
+    for (QLabel *label : window->findChildren<QLabel *>())
+        if (window->isRightToLeft() && label->isVisibleTo(window) && !label->text().isEmpty()
+            && !label->text().isRightToLeft())
+            found
+                << QStringLiteral("%1 %2: runs left to right").arg(window->objectName(), label->objectName());
+    return found;
+}
+
+// The lines of a word-wrapped label that hold words but show none, pushed out of the label
+// sideways (as a run of spaces between two paragraphs did, laid out right to left).
+QStringList lostLines(QWidget *window)
+{
+    QStringList found;
+    for (QLabel *label : window->findChildren<QLabel *>()) {
+        if (!label->isVisibleTo(window) || !label->wordWrap() || label->textFormat() == Qt::RichText)
+            continue;
+        const QImage shown = label->grab().toImage();
+        const qreal scale = shown.devicePixelRatio();
+        QTextLayout layout(label->text(), label->font());
+        QTextOption option(label->alignment());
+        option.setWrapMode(QTextOption::WordWrap);
+        option.setTextDirection(label->layoutDirection());
+        layout.setTextOption(option);
+        layout.beginLayout();
+        qreal height = 0;
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(label->contentsRect().width());
+            height += line.height();
+        }
+        layout.endLayout();
+        // Where the lines start: the label's vertical alignment places them as a block.
+        const QRect room = label->contentsRect();
+        qreal top = room.top();
+        if (label->alignment() & Qt::AlignVCenter)
+            top += (room.height() - height) / 2;
+        else if (label->alignment() & Qt::AlignBottom)
+            top += room.height() - height;
+        for (int i = 0; i < layout.lineCount(); ++i) {
+            const QTextLine line = layout.lineAt(i);
+            top += line.height();
+            if (label->text().mid(line.textStart(), line.textLength()).trimmed().isEmpty())
+                continue;
+            // Ink in the middle half of the line's height.
+            bool ink = false;
+            const int from = std::max(0, int((top - line.height() * 0.75) * scale)),
+                      to = int((top - line.height() * 0.25) * scale);
+            for (int y = from; y < std::min(to, shown.height()) && !ink; ++y)
+                for (int x = 0; x < shown.width() && !ink; ++x)
+                    ink = shown.pixel(x, y) != shown.pixel(0, 0);
+            if (!ink)
+                found << QStringLiteral("%1 %2: line %3 not shown")
+                             .arg(window->objectName(), label->objectName())
+                             .arg(i + 1);
+        }
     }
     return found;
 }
@@ -207,9 +273,10 @@ private slots:
         FrmAbout about(help);
         about.show();
         found << clipped(&about);
-        for (FormId id : {FormId::Main, FormId::Display, FormId::ExitScreen})
-            found << repeatedKeys(program.window<QWidget>(id));
-        found << repeatedKeys(&about);
+        for (QWidget *window :
+             {program.window<QWidget>(FormId::Main), program.window<QWidget>(FormId::Display),
+              program.window<QWidget>(FormId::ExitScreen), static_cast<QWidget *>(&about)})
+            found << repeatedKeys(window) << runningLeftToRight(window) << lostLines(window);
         QVERIFY2(found.isEmpty(), qPrintable(found.join(QStringLiteral("\n"))));
     }
 };
