@@ -12,6 +12,17 @@
 !insertmacro MUI_LANGUAGE "Russian"
 !insertmacro MUI_LANGUAGE "Japanese"
 !insertmacro MUI_LANGUAGE "SimpChinese"
+; Arabic's welcome and finish pages in words of our own: NSIS's run the name into the version
+; across a line break and start a paragraph with it. Each paragraph is a right-to-left
+; embedding (U+202B … U+202C), so that it reads right to left even where a control lays text
+; out left to right, as Wine's do (so are the Arabic texts below that hold a Latin name);
+; "تنصيب" as on NSIS's other pages.
+!define MUI_TEXT_WELCOME_INFO_TITLE "${U+202B}مرحبًا بك في مرشد إعداد ${APP}${U+202C}"
+!define MUI_TEXT_WELCOME_INFO_TEXT "${U+202B}سيساعدك هذا المرشد في تنصيب ${APP} ${VERSION}.${U+202C}$\r$\n$\r$\n\
+${U+202B}يُفضَّل إغلاق البرامج الأخرى قبل التنصيب.${U+202C}$\r$\n$\r$\n${U+202B}انقر «التالي» للمتابعة.${U+202C}"
+!define MUI_TEXT_FINISH_INFO_TITLE "${U+202B}إنهاء مرشد إعداد ${APP}${U+202C}"
+!define MUI_TEXT_FINISH_INFO_TEXT "${U+202B}تم تنصيب ${APP} ${VERSION} على جهازك.${U+202C}$\r$\n$\r$\n\
+${U+202B}انقر «إنهاء» لإغلاق المرشد.${U+202C}"
 !insertmacro MUI_LANGUAGE "Arabic"
 
 LangString RUNNING ${LANG_ENGLISH} "${APP} is running. Close it, then click Retry."
@@ -24,7 +35,7 @@ LangString RUNNING ${LANG_POLISH} "${APP} jest uruchomiony. Zamknij go, a nastę
 LangString RUNNING ${LANG_RUSSIAN} "${APP} запущен. Закройте его и нажмите «Повторить»."
 LangString RUNNING ${LANG_JAPANESE} "${APP} が実行中です。終了してから [再試行] をクリックしてください。"
 LangString RUNNING ${LANG_SIMPCHINESE} "${APP} 正在运行。请关闭它，然后单击“重试”。"
-LangString RUNNING ${LANG_ARABIC} "البرنامج ${APP} قيد التشغيل. أغلقه ثم انقر «إعادة المحاولة»."
+LangString RUNNING ${LANG_ARABIC} "${U+202B}البرنامج ${APP} قيد التشغيل. أغلقه ثم انقر «إعادة المحاولة».${U+202C}"
 
 LangString NEWER ${LANG_ENGLISH} "${APP} $0 is installed, which is newer than this version. Replace it with ${APP} ${VERSION}?"
 LangString NEWER ${LANG_GERMAN} "${APP} $0 ist installiert und neuer als diese Version. Durch ${APP} ${VERSION} ersetzen?"
@@ -36,7 +47,7 @@ LangString NEWER ${LANG_POLISH} "Zainstalowano ${APP} $0, nowszy niż ta wersja.
 LangString NEWER ${LANG_RUSSIAN} "Установлен ${APP} $0, более новый, чем эта версия. Заменить его на ${APP} ${VERSION}?"
 LangString NEWER ${LANG_JAPANESE} "このバージョンより新しい ${APP} $0 がインストールされています。${APP} ${VERSION} で置き換えますか?"
 LangString NEWER ${LANG_SIMPCHINESE} "已安装比此版本更新的 ${APP} $0。是否用 ${APP} ${VERSION} 替换它？"
-LangString NEWER ${LANG_ARABIC} "الإصدار ${APP} $0 مثبّت، وهو أحدث من هذا الإصدار. هل تريد استبداله بـ ${APP} ${VERSION}؟"
+LangString NEWER ${LANG_ARABIC} "${U+202B}الإصدار ${APP} $0 منصَّب على الجهاز، وهو أحدث من هذا الإصدار. هل تريد استبداله بـ ${APP} ${VERSION}؟${U+202C}"
 
 LangString NOT_REMOVED ${LANG_ENGLISH} "Some of ${APP}'s files in $INSTDIR could not be removed. Close every program that uses them, then run the uninstaller again."
 LangString NOT_REMOVED ${LANG_GERMAN} "Einige Dateien von ${APP} in $INSTDIR konnten nicht entfernt werden. Beenden Sie alle Programme, die sie verwenden, und starten Sie die Deinstallation erneut."
@@ -48,7 +59,7 @@ LangString NOT_REMOVED ${LANG_POLISH} "Nie udało się usunąć niektórych plik
 LangString NOT_REMOVED ${LANG_RUSSIAN} "Не удалось удалить некоторые файлы ${APP} из $INSTDIR. Закройте программы, которые их используют, и запустите удаление снова."
 LangString NOT_REMOVED ${LANG_JAPANESE} "$INSTDIR にある ${APP} のファイルの一部を削除できませんでした。それらを使っているプログラムを終了してから、もう一度アンインストールしてください。"
 LangString NOT_REMOVED ${LANG_SIMPCHINESE} "无法删除 $INSTDIR 中 ${APP} 的部分文件。请关闭正在使用它们的程序，然后重新运行卸载程序。"
-LangString NOT_REMOVED ${LANG_ARABIC} "تعذّرت إزالة بعض ملفات ${APP} في $INSTDIR. أغلق كل البرامج التي تستخدمها، ثم شغّل برنامج إلغاء التثبيت مرة أخرى."
+LangString NOT_REMOVED ${LANG_ARABIC} "${U+202B}تعذّرت إزالة بعض ملفات ${APP} في $INSTDIR. أغلق كل البرامج التي تستخدمها، ثم شغّل مرشد الإزالة مرة أخرى.${U+202C}"
 
 LangString RUN_APP ${LANG_ENGLISH} "Run ${APP}"
 LangString RUN_APP ${LANG_GERMAN} "${APP} starten"
@@ -60,7 +71,7 @@ LangString RUN_APP ${LANG_POLISH} "Uruchom ${APP}"
 LangString RUN_APP ${LANG_RUSSIAN} "Запустить ${APP}"
 LangString RUN_APP ${LANG_JAPANESE} "${APP} を実行する"
 LangString RUN_APP ${LANG_SIMPCHINESE} "运行 ${APP}"
-LangString RUN_APP ${LANG_ARABIC} "تشغيل ${APP}"
+LangString RUN_APP ${LANG_ARABIC} "${U+202B}تشغيل ${APP}${U+202C}"
 
 LangString DESKTOP_SHORTCUT ${LANG_ENGLISH} "Create a desktop shortcut"
 LangString DESKTOP_SHORTCUT ${LANG_GERMAN} "Verknüpfung auf dem Desktop erstellen"
