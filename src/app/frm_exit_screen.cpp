@@ -26,8 +26,7 @@ FrmExitScreen::FrmExitScreen(Services &services, WindowRegistry &registry)
     m_ui->Label3->setText(promo::familyText(layoutDirection()));
     // Bold underlined Verdana 9 pt, drawn a little tighter: the face that stands in for
     // Verdana here runs wider, and the whole line must fit the frame.
-    QFont link(QStringLiteral("Verdana"), 9, QFont::Bold);
-    link.setUnderline(true);
+    QFont link = boldFormFont(9, true);
     link.setLetterSpacing(QFont::PercentageSpacing, 94);
     m_ui->lblGoToHome->setFont(link);
     m_referral = std::make_unique<ReferralPanel>(

@@ -1,6 +1,7 @@
 #include "widgets/look.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QFrame>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -13,18 +14,43 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace velmoor {
+
+namespace {
+const QStringList &standIns()
+{
+    static const QStringList sans{QStringLiteral("DejaVu Sans"), QStringLiteral("Bitstream Vera Sans")};
+    return sans;
+}
+
+// The face the windows ask for by name: Verdana where it is installed, otherwise the first
+// stand-in that is. Asked for through a substitution instead, every text drawn in a script
+// the face lacks (Japanese, say) would make Qt look for fallback faces twice, once for each
+// name, which shows in the time the first window takes to appear.
+const QString &formFace()
+{
+    static const QString face = [] {
+        const QString verdana = QStringLiteral("Verdana");
+        if (QFontDatabase::hasFamily(verdana))
+            return verdana;
+        const auto installed = std::find_if(standIns().begin(), standIns().end(), &QFontDatabase::hasFamily);
+        return installed != standIns().end() ? *installed : verdana;
+    }();
+    return face;
+}
+} // namespace
 
 void installFontSubstitutes()
 {
-    const QStringList sans{QStringLiteral("DejaVu Sans"), QStringLiteral("Bitstream Vera Sans")};
-    QFont::insertSubstitutions(QStringLiteral("Verdana"), sans);
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), sans);
+    QFont::insertSubstitutions(QStringLiteral("Verdana"), standIns());
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), standIns());
 }
 
 QFont formFont()
 {
-    QFont font(QStringLiteral("Verdana"));
+    QFont font(formFace());
     font.setPointSizeF(8.25);
     return font;
 }
@@ -271,6 +297,7 @@ void resolveSheetColours(QWidget &window)
         QString value = found.captured(2);
         for (const auto &[name, colour] : named)
             value.replace(u'$' + QLatin1StringView(name), css(colour, role));
+        value.replace(QLatin1StringView("\"Verdana\""), u'"' + formFace() + u'"');
         resolved += QStringView(sheet).sliced(done, found.capturedStart(2) - done);
         resolved += value;
         done = found.capturedEnd(2);
