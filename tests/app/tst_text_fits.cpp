@@ -111,15 +111,11 @@ QStringList runningLeftToRight(QWidget *window)
     return found;
 }
 
-// The lines of a word-wrapped label in a right-to-left window that hold words but show none,
-// pushed out of the label sideways (as a run of spaces between two paragraphs was; left to
-// right, trailing spaces hang past the edge unseen). Drawing every label of every language
-// would double the run under Wine.
+// The lines of a word-wrapped label that hold words but show none, pushed out of the label
+// sideways (as a run of spaces between two paragraphs did, laid out right to left).
 QStringList lostLines(QWidget *window)
 {
     QStringList found;
-    if (!window->isRightToLeft())
-        return found;
     for (QLabel *label : window->findChildren<QLabel *>()) {
         if (!label->isVisibleTo(window) || !label->wordWrap() || label->textFormat() == Qt::RichText)
             continue;
