@@ -32,7 +32,7 @@ const QStringList &standIns()
 const QString &formFace()
 {
     static const QString face = [] {
-        const QString verdana = QStringLiteral("Verdana");
+        QString verdana = QStringLiteral("Verdana");
         if (QFontDatabase::hasFamily(verdana))
             return verdana;
         const auto installed = std::find_if(standIns().begin(), standIns().end(), &QFontDatabase::hasFamily);
