@@ -5,6 +5,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QHash>
 #include <QLabel>
 #include <QLayout>
 #include <QMainWindow>
@@ -15,42 +16,51 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <array>
 
 namespace velmoor {
 
 namespace {
+// The faces the windows were designed with; where they are not installed, the first of the
+// stand-ins that is, metric-close, takes their place.
+constexpr std::array<const char *, 2> kDesignFaces{"Verdana", "MS Sans Serif"};
+
 const QStringList &standIns()
 {
     static const QStringList sans{QStringLiteral("DejaVu Sans"), QStringLiteral("Bitstream Vera Sans")};
     return sans;
 }
 
-// The face the windows ask for by name: Verdana where it is installed, otherwise the first
-// stand-in that is. Asked for through a substitution instead, every text drawn in a script
-// the face lacks (Japanese, say) would make Qt look for fallback faces twice, once for each
-// name, which shows in the time the first window takes to appear.
-const QString &formFace()
+// The face the windows ask for by name in place of a design face: itself where it is
+// installed, otherwise its stand-in. Asked for through a substitution instead, every text
+// drawn in a script the face lacks (Japanese, say) would make Qt look for fallback faces
+// twice, once for each name, which shows in the time the first window takes to appear.
+// Found once for each design face, when first asked.
+QString installedFace(const QString &designed)
 {
-    static const QString face = [] {
-        QString verdana = QStringLiteral("Verdana");
-        if (QFontDatabase::hasFamily(verdana))
-            return verdana;
-        const auto installed = std::find_if(standIns().begin(), standIns().end(), &QFontDatabase::hasFamily);
-        return installed != standIns().end() ? *installed : verdana;
-    }();
+    static QHash<QString, QString> found;
+    if (const auto known = found.constFind(designed); known != found.cend())
+        return *known;
+    QString face = designed;
+    if (!QFontDatabase::hasFamily(designed)) {
+        const auto standIn = std::find_if(standIns().begin(), standIns().end(), &QFontDatabase::hasFamily);
+        if (standIn != standIns().end())
+            face = *standIn;
+    }
+    found.insert(designed, face);
     return face;
 }
 } // namespace
 
 void installFontSubstitutes()
 {
-    QFont::insertSubstitutions(QStringLiteral("Verdana"), standIns());
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), standIns());
+    for (const char *face : kDesignFaces)
+        QFont::insertSubstitutions(QLatin1StringView(face), standIns());
 }
 
 QFont formFont()
 {
-    QFont font(formFace());
+    QFont font(installedFace(QStringLiteral("Verdana")));
     font.setPointSizeF(8.25);
     return font;
 }
@@ -297,7 +307,11 @@ void resolveSheetColours(QWidget &window)
         QString value = found.captured(2);
         for (const auto &[name, colour] : named)
             value.replace(u'$' + QLatin1StringView(name), css(colour, role));
-        value.replace(QLatin1StringView("\"Verdana\""), u'"' + formFace() + u'"');
+        for (const char *face : kDesignFaces) {
+            const QString quoted = u'"' + QLatin1StringView(face) + u'"';
+            if (value.contains(quoted))
+                value.replace(quoted, u'"' + installedFace(QLatin1StringView(face)) + u'"');
+        }
         resolved += QStringView(sheet).sliced(done, found.capturedStart(2) - done);
         resolved += value;
         done = found.capturedEnd(2);

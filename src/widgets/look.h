@@ -64,8 +64,8 @@ QString css(const QColor &colour, std::optional<QPalette::ColorRole> role = {});
 // ("$violet", "$pale-cyan": the colours above, in lower case and with hyphens). This puts
 // the colours in and sets the result as the window's style sheet: Qt parses it once, and
 // never sees a name it could not read. Under the system's colours a background takes the
-// palette's window colour, and everything else its window text. "Verdana" becomes the face
-// formFont() asks for.
+// palette's window colour, and everything else its window text. A design face ("Verdana")
+// becomes the installed face asked for in its place, as in formFont().
 void resolveSheetColours(QWidget &window);
 
 // Maps the faces the windows were designed with onto installed, metric-close ones.
