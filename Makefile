@@ -3,17 +3,16 @@
 WERROR ?= OFF
 PREFIX ?= /usr/local
 CMAKE_FLAGS := -DVELMOOR_WERROR=$(WERROR)
-VERSION := $(shell sed -n 's/^project.Velmoor VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
-WINDOWS_DIST := dist/velmoor-$(VERSION)-win64
+# The Windows build's presets take it from here.
+export VELMOOR_WERROR := $(WERROR)
 # Every date a build writes (the resources' file times, the package's and the zip's entries,
 # the installer) is the last commit's, so that two builds of one commit are the same to the
-# byte; without git, noon of the release date.
-RELEASE_DATE := $(shell sed -n 's/^set.VELMOOR_RELEASE_DATE "\([0-9-]*\)".*/\1/p' CMakeLists.txt)
-SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null || date -u -d "$(RELEASE_DATE) 12:00" +%s)
+# byte; without git, noon of the release date (cmake/source-date-epoch.cmake).
+SOURCE_DATE_EPOCH ?= $(shell cmake -P cmake/source-date-epoch.cmake 2>/dev/null)
 export SOURCE_DATE_EPOCH
 
 .PHONY: all deps build program release run install package test test-package test-asan bench bench-windows screenshots \
-        check translations windows installer test-windows screenshots-windows clean
+        check translations windows-deps windows installer test-windows screenshots-windows clean
 all: build
 
 deps:
@@ -71,10 +70,10 @@ bench:
 # beside the same Qt libraries: writes bench/RESULTS-windows.md.
 bench-windows: windows
 	@bash scripts/install-deps.sh bench
-	@cmake --preset windows $(CMAKE_FLAGS) -DVELMOOR_BUILD_BENCH=ON \
-	  -DCMAKE_PREFIX_PATH="$$(bash scripts/build-qt-windows.sh --print)" >/dev/null
+	@cmake --preset windows $(CMAKE_FLAGS) -DVELMOOR_BUILD_BENCH=ON >/dev/null
 	@cmake --build --preset windows --target bare_qt empty_win32
-	@rm -rf build/windows/bench-run && cp -r $(WINDOWS_DIST) build/windows/bench-run
+	@rm -rf build/windows/bench-run && cp -r "$$(/usr/bin/python3 -c 'import json; print(json.load(open("build/windows/release.json"))["folder"])')" \
+	  build/windows/bench-run
 	@cp build/windows/bench/bare_qt.exe build/windows/bench/empty_win32.exe build/windows/bench-run/
 	@/usr/bin/python3 -W ignore bench/windows.py build/windows/bench-run 30
 
@@ -94,37 +93,28 @@ check: build
 	@git ls-files 'src/*.cpp' | xargs -P2 -n4 clang-tidy -p build/dev --quiet 2>/dev/null
 	@git ls-files '*.py' | xargs flake8
 
-# Windows: Qt for Windows is built once into the user's cache (about 35 minutes), then
-# Velmoor is cross-built, laid out with what it needs, zipped, and wrapped in an installer.
-windows:
-	@bash scripts/install-deps.sh windows
-	@bash scripts/build-qt-windows.sh >/dev/null
-	@cmake --preset windows $(CMAKE_FLAGS) -DCMAKE_PREFIX_PATH="$$(bash scripts/build-qt-windows.sh --print)" >/dev/null
-	@cmake --build --preset windows
-	@rm -rf $(WINDOWS_DIST) $(WINDOWS_DIST).zip
-	@cmake --install build/windows --prefix $(WINDOWS_DIST) >/dev/null
-	@x86_64-w64-mingw32-strip $(WINDOWS_DIST)/*.exe $(WINDOWS_DIST)/*.dll $(WINDOWS_DIST)/*/*.dll
-	@bash scripts/zip-reproducibly.sh dist velmoor-$(VERSION)-win64
-	@ls $(WINDOWS_DIST).zip
+# Windows: Qt for Windows is built once into the user's cache (about 35 minutes); then the
+# Windows build's targets (cmake/windows-release.cmake) lay out the program with what it
+# needs and zip it, wrap it in an installer, and make a release: those, the .deb, the source
+# of the Qt shipped, the checksums; signed when the environment names the keys
+# (docs/releases.md).
+windows-deps:
+	@bash scripts/install-deps.sh linux windows && bash scripts/build-qt-windows.sh >/dev/null
 
-installer: windows
-	@makensis -V2 -DVERSION=$(VERSION) -DSOURCE="$(abspath $(WINDOWS_DIST))" \
-	  -DICON="$(abspath build/windows/generated/velmoor.ico)" -DCONFIG="$(abspath build/windows/generated/installer.nsh)" \
-	  -DOUTFILE="$(abspath dist/velmoor-$(VERSION)-setup.exe)" installer/velmoor.nsi
-	@ls dist/velmoor-$(VERSION)-setup.exe
+windows: windows-deps
+	@cmake --workflow --preset windows-zip
 
-# A release: the .deb, the Windows zip and installer, and their checksums; anyone who builds
-# the same commit gets the same files (see docs/releases.md).
-release: package installer
-	@cd dist && sha256sum velmoor_$(VERSION)_amd64.deb velmoor-$(VERSION)-win64.zip velmoor-$(VERSION)-setup.exe \
-	  > SHA256SUMS
-	@cat dist/SHA256SUMS
+installer: windows-deps
+	@cmake --workflow --preset windows-installer
+
+release: windows-deps
+	@cmake --workflow --preset windows-release
 
 test-windows: installer
-	@bash scripts/test-windows.sh $(VERSION)
+	@bash scripts/test-windows.sh
 
 screenshots-windows: installer
-	@bash scripts/test-windows.sh $(VERSION) --screenshots
+	@bash scripts/test-windows.sh --screenshots
 
 clean:
 	@rm -rf build dist

@@ -33,7 +33,7 @@ install(FILES data/copyright ${generated}/changelog.gz DESTINATION ${CMAKE_INSTA
 # The .deb
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME velmoor)
-set(CPACK_PACKAGE_VENDOR "Quennet Softwares")
+set(CPACK_PACKAGE_VENDOR "${VELMOOR_PUBLISHER}")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "${VELMOOR_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "answers a question with Yes or No")

@@ -18,22 +18,22 @@ add_custom_command(OUTPUT ${generated}/velmoor.ico
 string(SUBSTRING "${VELMOOR_RELEASE_DATE}" 0 4 VELMOOR_COPYRIGHT_YEAR)
 configure_file(data/velmoor.rc.in ${generated}/velmoor.rc @ONLY)
 configure_file(data/velmoor.manifest ${generated}/velmoor.manifest @ONLY)
-# What the installer (installer/velmoor.nsi) takes from the build: the guard's name, the
-# site's pages for the Apps entry, the year.
-file(CONFIGURE OUTPUT ${generated}/installer.nsh CONTENT [[
-!define APP_ID "@VELMOOR_APP_ID_EFFECTIVE@"
-!define HOME_PAGE "@VELMOOR_SITE_BASE@@VELMOOR_PAGE_PATH@home-page"
-!define HELP_PAGE "@VELMOOR_SITE_BASE@@VELMOOR_PAGE_PATH@help-web-page"
-!define COPYRIGHT_YEAR "@VELMOOR_COPYRIGHT_YEAR@"
-]] @ONLY)
 set_source_files_properties(${generated}/velmoor.rc PROPERTIES OBJECT_DEPENDS
                             "${generated}/velmoor.ico;${generated}/velmoor.manifest")
 target_sources(velmoor PRIVATE ${generated}/velmoor.rc)
 
+# What the folder holds, each file once: installed here, stripped, accounted for in the
+# notices and removed by the uninstaller.
+set(CMAKE_INSTALL_MESSAGE NEVER)
 install(TARGETS velmoor RUNTIME DESTINATION .)
-install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets> DESTINATION .)
+set(VELMOOR_WINDOWS_FILES velmoor.exe)
+foreach(library Core Gui Widgets)
+  install(FILES $<TARGET_FILE:Qt6::${library}> DESTINATION .)
+  list(APPEND VELMOOR_WINDOWS_FILES Qt6${library}.dll)
+endforeach()
 install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
 install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
+list(APPEND VELMOOR_WINDOWS_FILES platforms/qwindows.dll styles/qwindowsvistastyle.dll)
 # Qt's own texts (message-box buttons, a field's menu) in each of the program's languages:
 # Qt's translations of this Qt version, from the machine that builds.
 foreach(language IN LISTS VELMOOR_LANGUAGES)
@@ -42,7 +42,9 @@ foreach(language IN LISTS VELMOOR_LANGUAGES)
     message(FATAL_ERROR "Qt's translation ${qt_qm} was not found (Debian: qt6-translations-l10n)")
   endif()
   install(FILES ${qt_qm} DESTINATION translations)
+  list(APPEND VELMOOR_WINDOWS_FILES translations/qtbase_${language}.qm)
 endforeach()
+set(velmoor_runtime)
 foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
   execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
                   OUTPUT_VARIABLE runtime_dll OUTPUT_STRIP_TRAILING_WHITESPACE)
@@ -50,5 +52,10 @@ foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
     message(FATAL_ERROR "The MinGW runtime ${dll} was not found")
   endif()
   install(FILES ${runtime_dll} DESTINATION .)
-  list(APPEND VELMOOR_MINGW_RUNTIME_DLLS "${runtime_dll}")
+  list(APPEND VELMOOR_WINDOWS_FILES ${dll})
+  list(APPEND VELMOOR_MINGW_RUNTIME_DLLS ${runtime_dll}) # the unit tests run beside them too
+  list(APPEND velmoor_runtime --runtime ${dll}=${runtime_dll})
 endforeach()
+list(APPEND VELMOOR_WINDOWS_FILES THIRD-PARTY-NOTICES.txt)
+
+include(cmake/windows-release.cmake)

@@ -1,8 +1,9 @@
 ; The Windows installer: for the current user only (no administrator rights), into the
 ; user's programs folder, with a Start-menu shortcut, a desktop shortcut if the user asks
 ; for one, and an uninstaller that the user's "Apps" list knows. Its pages: welcome,
-; folder, progress, and a finish page that offers to run Velmoor, in the user's display
-; language (languages.nsh). /S installs silently.
+; folder, progress, and a finish page that offers to run Velmoor and links the notices of
+; the others' software it ships, in the user's display language (languages.nsh). /S installs
+; silently. The build signs the uninstaller (!uninstfinalize, in CONFIG) and then the installer.
 ; Neither the installer nor the uninstaller changes anything while Velmoor runs, and the
 ; installer does not silently put an older version over a newer one. Exit statuses:
 ;   0 done   1 cancelled by the user   2 a file could not be written or removed (the Apps
@@ -19,14 +20,14 @@ ManifestSupportedOS all
 ; A file that cannot be written stops the install rather than being skipped.
 AllowSkipFiles off
 
-!include "${CONFIG}" ; APP_ID, HOME_PAGE, HELP_PAGE, COPYRIGHT_YEAR
+!include "${CONFIG}" ; APP_ID, PUBLISHER, HOME_PAGE, HELP_PAGE, COPYRIGHT_YEAR, PRODUCT_CODE, NOTICES,
+                     ; DELETE_PROGRAM_FILES
 !include "LogicLib.nsh"
 !include "FileFunc.nsh"
 !include "WordFunc.nsh"
 
 !define APP "Velmoor"
-!define PUBLISHER "Quennet Softwares"
-!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmoor"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT_CODE}"
 !define STATUS_FILE_ERROR 2
 !define STATUS_RUNNING 3
 !define STATUS_NEWER_INSTALLED 4
@@ -60,6 +61,8 @@ InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 !define MUI_FINISHPAGE_SHOWREADME_NOTCHECKED
 !define MUI_FINISHPAGE_SHOWREADME_TEXT "$(DESKTOP_SHORTCUT)"
 !define MUI_FINISHPAGE_SHOWREADME_FUNCTION CreateDesktopShortcut
+!define MUI_FINISHPAGE_LINK "$(NOTICES_LINK)"
+!define MUI_FINISHPAGE_LINK_LOCATION "$INSTDIR\${NOTICES}"
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
@@ -161,16 +164,7 @@ Section "Uninstall"
   ; program's files first: if one cannot be removed, the uninstaller, its Apps entry and
   ; the shortcuts stay, so that it can be run again.
   ClearErrors
-  Delete "$INSTDIR\velmoor.exe"
-  Delete "$INSTDIR\Qt6Core.dll"
-  Delete "$INSTDIR\Qt6Gui.dll"
-  Delete "$INSTDIR\Qt6Widgets.dll"
-  Delete "$INSTDIR\libstdc++-6.dll"
-  Delete "$INSTDIR\libgcc_s_seh-1.dll"
-  Delete "$INSTDIR\libwinpthread-1.dll"
-  Delete "$INSTDIR\platforms\qwindows.dll"
-  Delete "$INSTDIR\styles\qwindowsvistastyle.dll"
-  Delete "$INSTDIR\translations\qtbase_*.qm"
+  !insertmacro DELETE_PROGRAM_FILES
   ${If} ${Errors}
     MessageBox MB_OK|MB_ICONSTOP "$(NOT_REMOVED)" /SD IDOK
     SetErrorLevel ${STATUS_FILE_ERROR}

@@ -2,9 +2,14 @@
 # Builds Qt 6.4.2 (qtbase only) for 64-bit Windows from Debian's own source package, with
 # Debian's MinGW-w64 compilers, into a per-user cache. The first build takes about 35
 # minutes on two cores; afterwards this script finds the finished cache and does nothing.
+# Beside the libraries it keeps what a release owes their users: which third-party code
+# went into each library (velmoor-notices.json, read from the build by qt-notices.py) and
+# the source packages they were built from (qtbase, and Qt's translations that the
+# Windows program ships), for the release to publish.
 #
 #   scripts/build-qt-windows.sh            build (or confirm) the cache, print its path
 #   scripts/build-qt-windows.sh --print    print the cache path only
+#   scripts/build-qt-windows.sh --source   print the folder of the source packages only
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 top=$(dirname "$here")
@@ -13,6 +18,7 @@ qt_version=6.4.2
 cache_root=${VELMOOR_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/velmoor}
 prefix=$cache_root/qt-$qt_version-mingw64
 work=$cache_root/qt-$qt_version-mingw64-build
+sources=$cache_root/qt-$qt_version-source
 toolchain=$top/cmake/mingw-w64-x86_64.cmake
 
 # Only what a Widgets program needs; the tablet support is left out because Debian's
@@ -28,11 +34,15 @@ configure_args=(
 )
 stamp_key="qtbase $qt_version; ${configure_args[*]}; $(sha256sum "$toolchain" | cut -c1-16)"
 
-if [[ ${1:-} == --print ]]; then
-  echo "$prefix"
-  exit 0
-fi
-if [[ -f $prefix/velmoor-stamp && $(cat "$prefix/velmoor-stamp") == "$stamp_key" ]]; then
+case ${1:-} in
+  --print) echo "$prefix"; exit 0 ;;
+  --source) echo "$sources"; exit 0 ;;
+esac
+built() { [[ -f $prefix/velmoor-stamp && $(cat "$prefix/velmoor-stamp") == "$stamp_key" && -f $prefix/velmoor-notices.json ]]; }
+# The translations' source package is that of the version installed here, which the build ships.
+translations=$(dpkg-query -W -f='${source:Package}_${source:Version}' qt6-translations-l10n 2>/dev/null || true)
+have_sources() { compgen -G "$sources/qt6-base_$qt_version*.dsc" >/dev/null && [[ -f $sources/$translations.dsc ]]; }
+if built && have_sources; then
   echo "$prefix"
   exit 0
 fi
@@ -61,8 +71,11 @@ if ! grep -rqsE '^(Types:.*deb-src|deb-src )' /etc/apt/sources.list /etc/apt/sou
   "${sudo[@]}" apt-get update -q
 fi
 
-# An interrupted build of the same configuration goes on where it stopped.
-if [[ ! -f $work/key || $(cat "$work/key") != "$stamp_key" || ! -f $work/build/build.ninja ]]; then
+# An interrupted build of the same configuration goes on where it stopped. A cache from
+# before the notices were kept is built again: they are read from the build.
+if built; then
+  :
+elif [[ ! -f $work/key || $(cat "$work/key") != "$stamp_key" || ! -f $work/build/build.ninja ]]; then
   rm -rf "$work" "$prefix"
   mkdir -p "$work"
   cd "$work"
@@ -83,12 +96,30 @@ if [[ ! -f $work/key || $(cat "$work/key") != "$stamp_key" || ! -f $work/build/b
     { tail -n 40 configure.log >&2; exit 1; }
   echo "$stamp_key" >"$work/key"
 fi
-cd "$work/build"
-echo "build-qt-windows: building with $(nproc) jobs (log: $work/build/build.log)"
-cmake --build . --parallel "$(nproc)" >build.log 2>&1 || { grep -m 20 -B 5 -E 'error|FAILED' build.log >&2; exit 1; }
-cmake --install . >install.log 2>&1 || { tail -n 40 install.log >&2; exit 1; }
+if ! built; then
+  cd "$work/build"
+  echo "build-qt-windows: building with $(nproc) jobs (log: $work/build/build.log)"
+  cmake --build . --parallel "$(nproc)" >build.log 2>&1 || { grep -m 20 -B 5 -E 'error|FAILED' build.log >&2; exit 1; }
+  cmake --install . >install.log 2>&1 || { tail -n 40 install.log >&2; exit 1; }
+  /usr/bin/python3 "$here/qt-notices.py" "$work/build" "$work/src" "$prefix" "$prefix/velmoor-notices.json.new"
+  mv "$prefix/velmoor-notices.json.new" "$prefix/velmoor-notices.json"
+  echo "$stamp_key" >"$prefix/velmoor-stamp"
+fi
 
-echo "$stamp_key" >"$prefix/velmoor-stamp"
+# The source packages, as Debian publishes them: qtbase's (the build above uses its upstream
+# tarball as it is, without Debian's patches) and that of the Qt translations installed here.
+mkdir -p "$sources"
+cd "$sources"
+if ! compgen -G "qt6-base_$qt_version*.dsc" >/dev/null; then
+  if compgen -G "$work/qt6-base_$qt_version*.dsc" >/dev/null; then
+    mv "$work"/qt6-base_"$qt_version"* .
+  else
+    apt-get source -q --download-only qt6-base >/dev/null
+  fi
+fi
+translations=$(dpkg-query -W -f='${source:Package}_${source:Version}' qt6-translations-l10n)
+[[ -f $translations.dsc ]] || apt-get source -q --download-only "${translations/_/=}" >/dev/null
+have_sources || { echo "build-qt-windows: the source packages are not all in $sources" >&2; exit 1; }
 cd /
-rm -rf "$work"
+[[ -n ${VELMOOR_KEEP_QT_BUILD:-} ]] || rm -rf "$work"
 echo "$prefix"

@@ -38,6 +38,9 @@ windows_build=(
 # Packaging and testing the Windows build under Wine
 windows=(
   "${windows_build[@]}" wine wine64 nsis icoutils fonts-wine zip unzip python3-pefile
+  # a release's signatures: Authenticode on the executables, OpenPGP on the checksums (the
+  # tests make throw-away keys with openssl and gpg)
+  osslsigncode gnupg openssl
   # Japanese and Chinese for the Windows program and its installer under Wine, which takes
   # faces from the host: one with Latin letters too, for the dialogs' mixed texts
   fonts-wqy-microhei

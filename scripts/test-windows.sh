@@ -1,11 +1,9 @@
 #!/usr/bin/env bash
 # The Windows build's tests, under Wine: the unit tests through ctest, then the packaged
 # program and the installer on a virtual X server (tests/windows/test_windows.py).
-#   test-windows.sh VERSION [--screenshots]
+#   test-windows.sh [--screenshots]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-version=$1
-shift
 # A step that fails says which, with what the quiet ones printed, and the room left on disk
 # (a new prefix takes some 700 MB).
 log=build/windows/wine-setup.log
@@ -66,10 +64,10 @@ wine cmd /c exit >/dev/null 2>&1 || true
 if [[ ${1:-} != --screenshots ]]; then
   ctest --preset windows
 fi
-/usr/bin/python3 -W ignore tests/windows/test_windows.py "$version" "$@"
+/usr/bin/python3 -W ignore tests/windows/test_windows.py "$@"
 if [[ ${1:-} != --screenshots ]]; then
   # The window rules again in Wine's own desktop, where Wine manages the windows as Windows does.
-  /usr/bin/python3 -W ignore tests/windows/test_windows.py "$version" --own-desktop
+  /usr/bin/python3 -W ignore tests/windows/test_windows.py --own-desktop
 fi
 # Only where Wine itself writes into a home (a desktop's browser, caches and other
 # programs write elsewhere in it all the time): a prefix of its own, the menu entries, desktop

@@ -7,8 +7,12 @@ them all, managed by Wine as Windows manages windows) rather than as X windows u
 window manager; what Windows says of its windows comes from a small Windows program,
 wine_windows.exe.
 
-    test_windows.py VERSION [--screenshots | --own-desktop]"""
+    test_windows.py [--screenshots | --own-desktop]
 
+The files under test are those the Windows build names in build/windows/release.json."""
+
+import functools
+import json
 import os
 import re
 import shutil
@@ -19,7 +23,9 @@ import time
 import unittest
 
 TOP = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
-VERSION = sys.argv.pop(1)
+with open(os.path.join(TOP, "build", "windows", "release.json")) as f:
+    RELEASE = json.load(f)
+VERSION = RELEASE["version"]
 SCREENSHOTS = "--screenshots" in sys.argv
 if SCREENSHOTS:
     sys.argv.remove("--screenshots")
@@ -29,9 +35,9 @@ if OWN_DESKTOP:
 OWN_DESKTOP_SIZE = (1024, 768)
 WINE_WINDOWS = os.path.join(TOP, "build", "windows", "tests", "wine_windows.exe")
 EXPLORER_KEY = r"HKCU\Software\Wine\Explorer"
-DIST = os.path.join(TOP, "dist", "velmoor-%s-win64" % VERSION)
+DIST = RELEASE["folder"]
 EXE = os.path.join(DIST, "velmoor.exe")
-SETUP = os.path.join(TOP, "dist", "velmoor-%s-setup.exe" % VERSION)
+SETUP = RELEASE["installer"]
 os.environ["VELMOOR_CAPTION"] = "Velmoor v" + VERSION
 sys.path.insert(0, os.path.join(TOP, "tests", "e2e"))
 from harness import CAPTION, Desktop, rebuilt_copy, sha256, wait_for  # noqa: E402
@@ -243,8 +249,104 @@ class Windows(unittest.TestCase):
                 with self.subTest(built):
                     self.assertEqual(sha256(os.path.join(copy, "dist", built)),
                                      sha256(os.path.join(TOP, "dist", built)), "differs when built elsewhere")
+            self.check_signed_release(copy)
         finally:
             shutil.rmtree(os.path.dirname(copy), ignore_errors=True)
+
+    def check_signed_release(self, copy):
+        """The copy built again with a throw-away publisher's key: every executable signed and
+        verifying against its authority, and failing with one byte changed; with the signature
+        taken off, the file this tree built unsigned; checked as a user would, against a rebuild
+        without the key (scripts/check-rebuild.sh); and the signed installer installing and
+        uninstalling. The checksum list signed with a throw-away OpenPGP key."""
+        keys = tempfile.mkdtemp(prefix="velmoor-keys-")
+        run = functools.partial(subprocess.run, check=True, capture_output=True, cwd=keys)
+        run(["openssl", "req", "-x509", "-newkey", "rsa:2048", "-nodes", "-keyout", "ca.key", "-out", "ca.pem",
+             "-days", "2", "-subj", "/CN=Throw-away CA", "-addext", "keyUsage=critical,keyCertSign"])
+        run(["openssl", "req", "-newkey", "rsa:2048", "-nodes", "-keyout", "p.key", "-out", "p.csr", "-subj",
+             "/CN=Throw-away Publisher"])
+        with open(os.path.join(keys, "ext"), "w") as f:
+            f.write("keyUsage=critical,digitalSignature\nextendedKeyUsage=codeSigning\n")
+        run(["openssl", "x509", "-req", "-in", "p.csr", "-CA", "ca.pem", "-CAkey", "ca.key", "-CAcreateserial",
+             "-out", "p.pem", "-days", "2", "-extfile", "ext"])
+        run(["openssl", "pkcs12", "-export", "-out", "p.p12", "-inkey", "p.key", "-in", "p.pem", "-passout",
+             "pass:throw-away"])
+        env = dict(os.environ, VELMOOR_SIGN_PKCS12=os.path.join(keys, "p.p12"), VELMOOR_SIGN_PASSWORD="throw-away",
+                   VELMOOR_SIGN_CAFILE=os.path.join(keys, "ca.pem"), GNUPGHOME=os.path.join(keys, "gnupg"))
+        env.setdefault("SOURCE_DATE_EPOCH", subprocess.run(["git", "log", "-1", "--format=%ct"], cwd=TOP, text=True,
+                                                           capture_output=True).stdout.strip())
+        try:
+            subprocess.run(["make", "--no-print-directory", "installer"], cwd=copy, env=env, check=True,
+                           stdout=subprocess.DEVNULL)
+            dist = os.path.join(copy, "dist")
+            published = os.path.join(keys, "published")
+            os.mkdir(published)
+            for name in ("velmoor-%s-win64.zip" % VERSION, "velmoor-%s-setup.exe" % VERSION,
+                         "velmoor-%s-signatures.zip" % VERSION):
+                shutil.copy(os.path.join(dist, name), published)
+            program = os.path.join(keys, "velmoor.exe")
+            shutil.copy(os.path.join(dist, "velmoor-%s-win64" % VERSION, "velmoor.exe"), program)
+
+            def verifies(path):
+                return subprocess.run(["osslsigncode", "verify", "-CAfile", os.path.join(keys, "ca.pem"), "-in", path],
+                                      capture_output=True).returncode == 0
+            for path in (program, os.path.join(published, "velmoor-%s-setup.exe" % VERSION)):
+                with self.subTest(os.path.basename(path)):
+                    self.assertTrue(verifies(path), "not signed, or not verifying")
+                    changed = path + ".changed"
+                    with open(path, "rb") as f:
+                        data = bytearray(f.read())
+                    data[len(data) // 2] ^= 1
+                    with open(changed, "wb") as f:
+                        f.write(data)
+                    self.assertFalse(verifies(changed), "a changed byte still verifies")
+            run(["osslsigncode", "remove-signature", "-in", program, "-out", program + ".unsigned"])
+            self.assertEqual(sha256(program + ".unsigned"), sha256(EXE), "unsigned, not the file built here")
+
+            # The checksums, signed and verified, and refused once changed.
+            os.mkdir(env["GNUPGHOME"], 0o700)
+            run(["gpg", "--batch", "--passphrase", "", "--quick-gen-key", "Throw-away <key@velmoor.invalid>",
+                 "default", "default", "never"], env=env)
+            run(["cmake", "-DDIST=" + published,
+                 "-DFILES=velmoor-%s-win64.zip;velmoor-%s-setup.exe" % (VERSION, VERSION), "-DOPTIONAL_FILES=velmoor-%s-signatures.zip" % VERSION, "-P",
+                 os.path.join(TOP, "cmake", "checksums.cmake")], env=dict(env, VELMOOR_GPG_KEY="key@velmoor.invalid"))
+            sums = os.path.join(published, "SHA256SUMS")
+            gpg_verify = ["gpg", "--batch", "--verify", sums + ".asc", sums]
+            self.assertEqual(subprocess.run(gpg_verify, env=env, capture_output=True).returncode, 0)
+            shutil.copy(sums, sums + ".good")
+            with open(sums, "r+b") as f:
+                f.write(b"0")
+            self.assertNotEqual(subprocess.run(gpg_verify, env=env, capture_output=True).returncode, 0)
+            shutil.move(sums + ".good", sums)
+
+            # As a user checks it: rebuilt without the key, the published signatures attached.
+            out = subprocess.run(["bash", "scripts/check-rebuild.sh", published, "installer"], cwd=copy,
+                                 env=dict(env, VELMOOR_SIGN_PKCS12=""), capture_output=True, text=True)
+            self.assertEqual(out.returncode, 0, out.stdout + out.stderr)
+            self.assertIn("setup.exe: the same once its signature is taken off", out.stdout)
+            self.assertIn("win64.zip: the same", out.stdout)
+            self.check_signed_install(os.path.join(published, "velmoor-%s-setup.exe" % VERSION), verifies)
+        finally:
+            subprocess.run(["gpgconf", "--kill", "all"], env=env, capture_output=True)
+            shutil.rmtree(keys, ignore_errors=True)
+
+    def check_signed_install(self, setup, verifies):
+        prefix = tempfile.mkdtemp(prefix="velmoor-wine-")
+        env = dict(self.desktop.env, WINEPREFIX=prefix)
+        try:
+            subprocess.run(["wineboot", "--init"], env=env, capture_output=True, timeout=300)
+            self.assertEqual(subprocess.run(["wine", setup, "/S"], env=env, timeout=180).returncode, 0)
+            local = subprocess.run(["wine", "cmd", "/c", "echo %LOCALAPPDATA%"], env=env, capture_output=True,
+                                   text=True).stdout.strip()
+            folder = subprocess.run(["wine", "winepath", "-u", local + r"\Programs\Velmoor"], env=env,
+                                    capture_output=True, text=True).stdout.strip()
+            for name in ("velmoor.exe", "uninstall.exe"):
+                self.assertTrue(verifies(os.path.join(folder, name)), name + " not signed")
+            subprocess.run(["wine", os.path.join(folder, "uninstall.exe"), "/S"], env=env, timeout=180)
+            wait_for(lambda: not os.path.exists(folder), 60, interval=0.5, message="the uninstaller left files")
+        finally:
+            subprocess.run(["wineserver", "-k"], env=env)
+            shutil.rmtree(prefix, ignore_errors=True)
 
     @unittest.skipIf(OWN_DESKTOP, "a terminal's matter, not the desktop's")
     def test_version_and_help_on_the_command_line(self):
@@ -256,6 +358,46 @@ class Windows(unittest.TestCase):
             out = subprocess.run(["wine", EXE, "--help"], env=dict(self.desktop.env, LANG=language),
                                  capture_output=True, timeout=60)
             self.assertTrue(out.stdout.decode("utf-8", "replace").startswith(usage), out.stdout)
+
+    @unittest.skipIf(OWN_DESKTOP or SCREENSHOTS, "a build's matter, not the desktop's")
+    def test_every_library_shipped_has_its_notice(self):
+        """Each DLL and plug-in of the folder is named in the notices with what it holds, the Qt
+        version is the one built, and the licences are there in full; a DLL the notices do not
+        account for stops the build."""
+        import pefile
+        with open(os.path.join(DIST, "THIRD-PARTY-NOTICES.txt"), encoding="utf-8") as f:
+            notices = f.read()
+        with open(RELEASE["qt_notices"], encoding="utf-8") as f:
+            qt = json.load(f)
+        pe = pefile.PE(os.path.join(DIST, "Qt6Core.dll"))
+        built = {k.decode(): v.decode() for info in pe.FileInfo[0] if hasattr(info, "StringTable")
+                 for table in info.StringTable for k, v in table.entries.items()}["ProductVersion"]
+        self.assertIn("Qt %s" % built, notices)
+        self.assertEqual(qt["qt_version"], built)
+        dlls = [os.path.relpath(os.path.join(d, n), DIST).replace(os.sep, "/")
+                for d, _, names in os.walk(DIST) for n in names if n.endswith(".dll")]
+        self.assertGreaterEqual(len(dlls), 8)
+        for dll in dlls:
+            with self.subTest(dll):
+                line = next((x for x in notices.splitlines() if x.startswith(dll + " ")), "")
+                self.assertTrue(line, "no notice")
+                held = next((v for k, v in qt["binaries"].items() if k.endswith("/" + dll)), [])
+                for component in held:
+                    self.assertIn(qt["components"][component]["name"], line)
+        for part in ("GNU LESSER GENERAL PUBLIC LICENSE", "GNU GENERAL PUBLIC LICENSE", "GCC RUNTIME LIBRARY EXCEPTION",
+                     "velmoor-%s-qt-source.tar" % VERSION, "PCRE2", "FreeType", "HarfBuzz"):
+            self.assertIn(part.lower(), notices.lower())
+        stray = tempfile.mkdtemp(prefix="velmoor-notices-")
+        try:
+            shutil.copytree(DIST, os.path.join(stray, "folder"))
+            open(os.path.join(stray, "folder", "platforms", "qoffscreen.dll"), "wb").close()
+            out = subprocess.run(["/usr/bin/python3", os.path.join(TOP, "scripts", "third-party-notices.py"),
+                                  "--folder", os.path.join(stray, "folder"), "--qt-notices", RELEASE["qt_notices"],
+                                  "--version", VERSION, "--source-archive", "x", "--download-url", "x", "--out",
+                                  os.path.join(stray, "notices")], capture_output=True, text=True)
+            self.assertIn("no notice for platforms/qoffscreen.dll", out.stderr)
+        finally:
+            shutil.rmtree(stray, ignore_errors=True)
 
     @unittest.skipIf(OWN_DESKTOP, "found through X windows, under the window manager")
     def test_the_packaged_program(self):
@@ -540,6 +682,22 @@ class Windows(unittest.TestCase):
             self.assertTrue(entry["URLInfoAbout"].endswith("?page=home-page"), entry)
             self.assertTrue(entry["HelpLink"].endswith("?page=help-web-page"), entry)
             self.check_identities(SETUP, os.path.join(folder, "uninstall.exe"), os.path.join(folder, "velmoor.exe"))
+            self.assertTrue(os.path.exists(os.path.join(folder, "THIRD-PARTY-NOTICES.txt")))
+
+            # The package manager's manifest names this installer, this version and the Apps
+            # entry it writes.
+            manifest = {}
+            for name in sorted(os.listdir(RELEASE["winget"])):
+                with open(os.path.join(RELEASE["winget"], name), encoding="utf-8") as f:
+                    for line in f:
+                        key, _, value = line.strip().lstrip("- ").partition(": ")
+                        manifest.setdefault(key, set()).add(value)
+            self.assertEqual(manifest["InstallerSha256"], {sha256(SETUP).upper()})
+            self.assertEqual(manifest["PackageVersion"], {VERSION})
+            self.assertEqual(manifest["DisplayVersion"], {VERSION})
+            self.assertEqual(manifest["ProductCode"], {UNINSTALL_KEY.rsplit("\\", 1)[1]})
+            self.assertEqual((manifest["InstallerType"], manifest["Scope"]), ({"nullsoft"}, {"user"}))
+            self.assertEqual(manifest["InstallerUrl"], {RELEASE["download_url"] + os.path.basename(SETUP)})
 
             # The shortcut starts the installed program. While it runs, neither the installer
             # nor the uninstaller changes anything, and both say so by their status.
