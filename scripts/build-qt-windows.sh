@@ -118,7 +118,12 @@ if ! compgen -G "qt6-base_$qt_version*.dsc" >/dev/null; then
   fi
 fi
 translations=$(dpkg-query -W -f='${source:Package}_${source:Version}' qt6-translations-l10n)
-[[ -f $translations.dsc ]] || apt-get source -q --download-only "${translations/_/=}" >/dev/null
+# Where the archive serves only the description of a source package (some mirrors do), the
+# description is kept: it names the upstream tarball and Debian's changes, and their checksums.
+if ! compgen -G "${translations%-*}.orig.tar.*" >/dev/null; then
+  apt-get source -q --download-only "${translations/_/=}" >/dev/null 2>&1 ||
+    echo "build-qt-windows: only the description of ${translations/_/ } could be fetched" >&2
+fi
 have_sources || { echo "build-qt-windows: the source packages are not all in $sources" >&2; exit 1; }
 cd /
 [[ -n ${VELMOOR_KEEP_QT_BUILD:-} ]] || rm -rf "$work"

@@ -14,6 +14,7 @@ import json
 import os
 import subprocess
 import sys
+import textwrap
 
 RULE = "=" * 78
 
@@ -77,14 +78,15 @@ def main():
              "build from the files it ships.", "", "Files", "-----"]
     for dll in shipped:
         if dll in runtime:
-            what = "MinGW-w64 runtime (section 3)"
-        else:
-            held = ", ".join(components[c]["name"] for c in qt_binaries[dll])
-            what = "Qt %s, LGPL-3.0-only (section 1)%s" % (qt_version, "; holds " + held + " (section 2)"
-                                                           if held else "")
-        lines.append("%-28s %s" % (dll, what))
+            lines.append("%-30s MinGW-w64 runtime (section 3)" % dll)
+            continue
+        lines.append("%-30s Qt %s, LGPL-3.0-only (section 1)" % (dll, qt_version))
+        held = ", ".join(components[c]["name"] for c in qt_binaries[dll])
+        if held:
+            lines += textwrap.wrap("with: %s (section 2)" % held, 78, initial_indent="    ", subsequent_indent="    ",
+                                   break_on_hyphens=False, break_long_words=False)
     if translations:
-        lines.append("%-28s Qt %s's translations, LGPL-3.0-only (section 1)" % ("translations/*.qm", qt_version))
+        lines.append("%-30s Qt %s's translations, LGPL-3.0-only (section 1)" % ("translations/*.qm", qt_version))
 
     lines += heading(1, "Qt %s" % qt_version)
     lines += [
@@ -109,7 +111,9 @@ def main():
     ]
 
     lines += heading(2, "Third-party code compiled into Qt's libraries")
-    lines += ["As recorded by Qt's own attribution files for the parts of Qt that this build compiled", ""]
+    lines += ["As Qt's own attribution files (qt_attribution.json) record them, for every file this",
+              "build compiled into each library.", ""]
+    printed = {}
     for cid in sorted(in_binaries, key=lambda c: components[c]["name"].lower()):
         c = components[cid]
         lines += ["-" * 78, "%s%s" % (c["name"], " " + c["version"] if c["version"] else ""),
@@ -120,7 +124,11 @@ def main():
         if c["licenseid"]:
             lines.append("SPDX: %s" % c["licenseid"])
         for text in c["texts"]:
-            lines += ["", text]
+            if text in printed:
+                lines += ["", "(The text given above for %s.)" % printed[text]]
+            else:
+                printed[text] = c["name"]
+                lines += ["", text]
         lines.append("")
 
     lines += heading(3, "The MinGW-w64 runtime")

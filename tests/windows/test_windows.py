@@ -308,7 +308,8 @@ class Windows(unittest.TestCase):
             run(["gpg", "--batch", "--passphrase", "", "--quick-gen-key", "Throw-away <key@velmoor.invalid>",
                  "default", "default", "never"], env=env)
             run(["cmake", "-DDIST=" + published,
-                 "-DFILES=velmoor-%s-win64.zip;velmoor-%s-setup.exe" % (VERSION, VERSION), "-DOPTIONAL_FILES=velmoor-%s-signatures.zip" % VERSION, "-P",
+                 "-DFILES=velmoor-%s-win64.zip;velmoor-%s-setup.exe" % (VERSION, VERSION),
+                 "-DOPTIONAL_FILES=velmoor-%s-signatures.zip" % VERSION, "-P",
                  os.path.join(TOP, "cmake", "checksums.cmake")], env=dict(env, VELMOOR_GPG_KEY="key@velmoor.invalid"))
             sums = os.path.join(published, "SHA256SUMS")
             gpg_verify = ["gpg", "--batch", "--verify", sums + ".asc", sums]
@@ -366,7 +367,7 @@ class Windows(unittest.TestCase):
         account for stops the build."""
         import pefile
         with open(os.path.join(DIST, "THIRD-PARTY-NOTICES.txt"), encoding="utf-8") as f:
-            notices = f.read()
+            notices = f.read()  # lines end in \r\n, which Python reads as \n
         with open(RELEASE["qt_notices"], encoding="utf-8") as f:
             qt = json.load(f)
         pe = pefile.PE(os.path.join(DIST, "Qt6Core.dll"))
@@ -379,8 +380,9 @@ class Windows(unittest.TestCase):
         self.assertGreaterEqual(len(dlls), 8)
         for dll in dlls:
             with self.subTest(dll):
-                line = next((x for x in notices.splitlines() if x.startswith(dll + " ")), "")
+                line = re.search(r"^%s .*\n(    .*\n)*" % re.escape(dll), notices, re.M)
                 self.assertTrue(line, "no notice")
+                line = " ".join(line.group(0).split())
                 held = next((v for k, v in qt["binaries"].items() if k.endswith("/" + dll)), [])
                 for component in held:
                     self.assertIn(qt["components"][component]["name"], line)
