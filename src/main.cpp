@@ -128,8 +128,8 @@ int main(int argc, char *argv[])
     SystemClock clock;
     TimeSeededRandom random(clock);
     QtMessageBoxes boxes;
-    EventLoopPause pause;
-    Services services{opener, settings, instance, clock, random, boxes, pause};
+    TimerBeat beat;
+    Services services{opener, settings, instance, clock, random, boxes, beat};
 
     WindowRegistry forms(services, [] { QCoreApplication::exit(0); });
     forms.load(FormId::Startup);

@@ -9,24 +9,35 @@ qint16 drawAnswer(float r)
     return static_cast<qint16>(std::floor(2.0 * static_cast<double>(r) + 1.0));
 }
 
-void AnswerSequence::run(AnswerSequenceView &view, const std::function<bool()> &alive, RandomSource &random,
-                         Pause &pause, qint16 &intAnswer)
+void AnswerSequence::start(AnswerSequenceView &view, RandomSource &random, qint16 &intAnswer)
 {
-    if (m_running)
+    if (running())
         return;
-    m_running = true;
+    m_view = &view;
     view.stopTimers();
-    intAnswer = drawAnswer(random.next());
+    m_answer = intAnswer = drawAnswer(random.next());
     view.setWaitPanelVisible(true);
-    for (int dot = 1; dot <= kDotCount; ++dot) {
-        view.showDot(dot);
-        pause.pause(1);
-        if (!alive())
-            return;
+    view.showDot(m_dots = 1);
+    m_beat.start([this] { tick(); });
+}
+
+void AnswerSequence::stop()
+{
+    if (running())
+        m_beat.stop();
+    m_view = nullptr;
+}
+
+void AnswerSequence::tick()
+{
+    AnswerSequenceView &view = *m_view;
+    if (m_dots < kDotCount) {
+        view.showDot(++m_dots);
+        return;
     }
-    m_running = false;
+    stop();
     view.setWaitPanelVisible(false);
-    view.presentAnswer(intAnswer);
+    view.presentAnswer(m_answer);
     view.swapToResult();
 }
 

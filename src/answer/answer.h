@@ -6,8 +6,6 @@
 
 #include "platform/platform.h"
 
-#include <functional>
-
 namespace velmoor {
 
 inline constexpr qint16 kYes = 1;
@@ -30,25 +28,32 @@ public:
     virtual void swapToResult() = 0;
 };
 
-// The whole sequence: timers off, draw into intAnswer, panel with one dot a second, panel
-// off, answer into the result window, windows swapped. `alive` is asked after every pause:
-// once it says false (the question window closed, the program is ending) nothing more of
-// the sequence runs and `view` is not touched again.
-//
-// One at a time: the pauses keep the event loop running, so the button can be pressed again
-// while the dots appear (a burst of clicks, a held key). Such a press starts nothing and is
-// not kept; the answer already drawn is the one shown. (Each press used to run a whole
-// sequence inside the waiting one, and a few hundred of them overflowed the stack.)
+// The whole sequence, stepped by a beat: timers off, draw into intAnswer, panel with the
+// first dot; a dot more at each beat; at the beat after the last dot, panel off, answer into
+// the result window, windows swapped. Between beats the program handles its events as
+// always: the button can be pressed again while the dots appear (a burst of clicks, a held
+// key), which starts nothing, and the answer already drawn is the one shown.
 class AnswerSequence {
 public:
-    bool running() const { return m_running; }
-    // Runs the sequence, unless one is running already. The object belongs to the window
-    // `view` stands for: once `alive` says false, it is not touched again either.
-    void run(AnswerSequenceView &view, const std::function<bool()> &alive, RandomSource &random, Pause &pause,
-             qint16 &intAnswer);
+    explicit AnswerSequence(Beat &beat) : m_beat(beat) {}
+    ~AnswerSequence() { stop(); }
+    AnswerSequence(const AnswerSequence &) = delete;
+    AnswerSequence &operator=(const AnswerSequence &) = delete;
+
+    bool running() const { return m_view != nullptr; }
+    // Starts the sequence, unless one is running already.
+    void start(AnswerSequenceView &view, RandomSource &random, qint16 &intAnswer);
+    // Nothing more of a running sequence happens, and its view is not touched again (the
+    // window it stands for is closing).
+    void stop();
 
 private:
-    bool m_running = false;
+    void tick();
+
+    Beat &m_beat;
+    AnswerSequenceView *m_view = nullptr;
+    qint16 m_answer = 0;
+    int m_dots = 0;
 };
 
 } // namespace velmoor

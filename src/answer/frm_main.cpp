@@ -14,7 +14,7 @@ namespace velmoor {
 
 FrmMain::FrmMain(Services &services, qint16 &intAnswer)
     : m_ui(std::make_unique<Ui::FrmMain>()), m_services(services), m_intAnswer(intAnswer),
-      m_help(services.opener)
+      m_help(services.opener), m_sequence(services.beat)
 {
     m_ui->setupUi(this);
     setWindowTitle(kWindowCaption);
@@ -88,7 +88,7 @@ void FrmMain::paint()
 
 void FrmMain::Form_Unload()
 {
-    m_unloaded = true;
+    m_sequence.stop(); // closed while the dots appear: no answer follows
     emit closed();
 }
 
@@ -123,12 +123,7 @@ void FrmMain::cmdNext_Click()
     // field is asked about then).
     if (m_sequence.running() || !ValidateQuestion())
         return;
-    // The wait keeps the event loop running: this window may be closed, or the whole
-    // program ended, before the sequence comes back from a pause.
-    QPointer<FrmMain> self(this);
-    m_sequence.run(
-        *this, [self] { return self && !self->m_unloaded; }, m_services.random, m_services.pause,
-        m_intAnswer);
+    m_sequence.start(*this, m_services.random, m_intAnswer);
 }
 
 void FrmMain::Timer1_Timer()

@@ -60,7 +60,6 @@ private:
     Services &m_services;
     qint16 &m_intAnswer;
     qint16 m_answer = 0;
-    bool m_unloaded = false;
     ModHelp m_help;
     AnswerSequence m_sequence;
     std::array<QWidget *, kDotCount> m_dots{};

@@ -1,7 +1,7 @@
 #pragma once
 // The ground floor: everything the program asks of the desktop goes through one of these
 // small interfaces. Logic and windows above call them; qt_platform.h implements them with
-// Qt (settings file, instance guard, clock, generator, event-loop pause) and
+// Qt (settings file, instance guard, clock, generator, the wait's beat) and
 // desktop_services.h with Qt Widgets (browser, message boxes); tests swap in the doubles of
 // tests/platform; the user's language (languages.h), the terminal, the display, high contrast
 // and what assistive technology is told are the system's too, one concern a file. The look
@@ -13,6 +13,7 @@
 #include <QDate>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 namespace velmoor {
@@ -78,11 +79,14 @@ public:
                            MsgLayer layer = MsgLayer::InFront) = 0;
 };
 
-// Waits whole seconds while the user interface keeps handling its events.
-class Pause {
+// A steady beat, one a second from start() until stop(), each called from the event loop
+// like any other event: a wait during which every handler runs on its own, never one inside
+// another.
+class Beat {
 public:
-    virtual ~Pause() = default;
-    virtual void pause(int seconds) = 0;
+    virtual ~Beat() = default;
+    virtual void start(std::function<void()> tick) = 0;
+    virtual void stop() = 0;
 };
 
 // Everything above, as the program's windows receive it.
@@ -93,7 +97,7 @@ struct Services {
     Clock &clock;
     RandomSource &random;
     MessageBoxes &boxes;
-    Pause &pause;
+    Beat &beat;
 };
 
 } // namespace velmoor

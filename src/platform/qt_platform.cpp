@@ -1,13 +1,10 @@
 #include "platform/qt_platform.h"
 
 #include <QDateTime>
-#include <QDeadlineTimer>
 #include <QDir>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -204,27 +201,26 @@ float TimeSeededRandom::next()
     return unitFloat(static_cast<std::uint32_t>(m_engine()));
 }
 
-void EventLoopPause::pause(int seconds)
+TimerBeat::TimerBeat()
 {
-    // Beyond this, the previous pause is history (the user acted, or the machine stalled):
-    // start afresh rather than hurry to catch up.
-    constexpr auto kBeatSlack = std::chrono::milliseconds(50);
-    const auto now = std::chrono::steady_clock::now();
-    const auto start = m_lastEnd && now - *m_lastEnd < kBeatSlack ? *m_lastEnd : now;
-    const auto end = start + std::chrono::seconds(seconds);
-    const QDeadlineTimer deadline(end, Qt::PreciseTimer);
-    while (!deadline.hasExpired()) {
-        QEventLoop loop;
-        QTimer timer;
-        timer.setTimerType(Qt::PreciseTimer);
-        timer.setSingleShot(true);
-        QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-        timer.start(std::chrono::milliseconds(std::max<qint64>(1, deadline.remainingTime())));
-        loop.exec();
-        if (timer.isActive())
-            return; // the application asked every event loop to end: stop waiting
-    }
-    m_lastEnd = end;
+    m_timer.setTimerType(Qt::PreciseTimer);
+    m_timer.setInterval(1000);
+    QObject::connect(&m_timer, &QTimer::timeout, [this] {
+        // The tick may stop the beat, or start it again: it runs from a copy.
+        const std::function<void()> tick = m_tick;
+        tick();
+    });
+}
+
+void TimerBeat::start(std::function<void()> tick)
+{
+    m_tick = std::move(tick);
+    m_timer.start();
+}
+
+void TimerBeat::stop()
+{
+    m_timer.stop();
 }
 
 } // namespace velmoor

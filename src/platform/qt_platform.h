@@ -3,7 +3,8 @@
 
 #include "platform/platform.h"
 
-#include <chrono>
+#include <QTimer>
+
 #include <memory>
 #include <optional>
 #include <random>
@@ -51,15 +52,17 @@ private:
     std::mt19937 m_engine;
 };
 
-// An event loop that ends at a deadline; the window stays live while it runs. Pauses in a
-// row keep a steady beat: one that starts just after the previous one ended counts from
-// that end, so the timer's small lateness does not add up from one step to the next.
-class EventLoopPause : public Pause {
+// A precise repeating timer: its ticks keep their second from the start, so its small
+// lateness does not add up from one tick to the next.
+class TimerBeat : public Beat {
 public:
-    void pause(int seconds) override;
+    TimerBeat();
+    void start(std::function<void()> tick) override;
+    void stop() override;
 
 private:
-    std::optional<std::chrono::steady_clock::time_point> m_lastEnd;
+    QTimer m_timer;
+    std::function<void()> m_tick;
 };
 
 // Maps a 32-bit draw onto [0, 1): the top 24 bits over 2^24, so 1.0 cannot come out.

@@ -47,13 +47,15 @@ private slots:
         RecordingView view;
         FakeRandom random;
         random.script = {0.7f};
-        FakePause pause;
+        FakeBeat beat;
         QStringList atPauses;
-        pause.during = [&](int) { atPauses << view.steps.last(); };
+        beat.during = [&](int) { atPauses << view.steps.last(); };
         qint16 intAnswer = 0;
 
-        AnswerSequence().run(
-            view, [] { return true; }, random, pause, intAnswer);
+        AnswerSequence sequence(beat);
+        sequence.start(view, random, intAnswer);
+        QCOMPARE(view.steps.last(), QStringLiteral("dot 1")); // the first dot at once
+        beat.finish();
 
         QCOMPARE(intAnswer, kNo);
         QCOMPARE(view.steps, QStringList({"timers off", "panel on", "dot 1", "dot 2", "dot 3", "dot 4",
@@ -68,18 +70,18 @@ private slots:
         RecordingView view;
         FakeRandom random;
         random.script = {0.1f, 0.9f};
-        FakePause pause;
+        FakeBeat beat;
         qint16 intAnswer = 0;
-        AnswerSequence sequence;
-        pause.during = [&](int) {
+        AnswerSequence sequence(beat);
+        beat.during = [&](int) {
             QVERIFY(sequence.running());
-            sequence.run(
-                view, [] { return true; }, random, pause, intAnswer);
+            sequence.start(view, random, intAnswer);
         };
-        sequence.run(
-            view, [] { return true; }, random, pause, intAnswer);
+        sequence.start(view, random, intAnswer);
+        beat.finish();
         QCOMPARE(intAnswer, kYes);
-        QCOMPARE(pause.calls, kDotCount);
+        QCOMPARE(beat.calls, kDotCount);
+        QCOMPARE(beat.starts, 1);
         QCOMPARE(view.steps.filter(QStringLiteral("answer")), QStringList({"answer 1"}));
         QCOMPARE(view.steps.filter(QStringLiteral("swap")).size(), 1);
         QVERIFY(!sequence.running()); // and the next press is answered again
@@ -89,14 +91,18 @@ private slots:
     {
         RecordingView view;
         FakeRandom random;
-        FakePause pause;
+        FakeBeat beat;
         qint16 intAnswer = 0;
-        bool alive = true;
-        pause.during = [&](int call) { alive = call < 2; };
-        AnswerSequence().run(
-            view, [&] { return alive; }, random, pause, intAnswer);
+        AnswerSequence sequence(beat);
+        beat.during = [&](int call) {
+            if (call == 2)
+                sequence.stop();
+        };
+        sequence.start(view, random, intAnswer);
+        beat.finish();
         QCOMPARE(view.steps.last(), QStringLiteral("dot 2"));
-        QCOMPARE(pause.calls, 2);
+        QCOMPARE(beat.calls, 2);
+        QVERIFY(!sequence.running());
     }
 };
 

@@ -39,6 +39,7 @@ class TestQuestionWindow : public QObject {
     {
         main->ui().txtQuestion->setPlainText(question);
         QTest::mouseClick(main->ui().cmdNext, Qt::LeftButton);
+        program->platform.beat.finish();
     }
     FrmDisplay *display() { return program->window<FrmDisplay>(FormId::Display); }
 
@@ -110,7 +111,7 @@ private slots:
         ask(QString());
         QCOMPARE(p.boxes.texts(), QStringList{"Plese Enter Your Question"});
         QCOMPARE(int(p.boxes.shown[0].icon), int(MsgIcon::Information));
-        QCOMPARE(p.pause.calls, 0);
+        QCOMPARE(p.beat.starts, 0);
         QVERIFY(main->Timer1.isActive() && main->Timer2.isActive());
         QTRY_COMPARE(QApplication::focusWidget(), main->ui().txtQuestion);
     }
@@ -123,8 +124,9 @@ private slots:
         QTest::keyClick(main->ui().txtQuestion, Qt::Key_Space);
         QTest::keyClick(main->ui().txtQuestion, Qt::Key_Return);
         QCOMPARE(main->ui().txtQuestion->toPlainText(), QStringLiteral(" \n"));
-        QCOMPARE(program->platform.pause.calls, 0); // Enter did not press the button
+        QCOMPARE(program->platform.beat.starts, 0); // Enter did not press the button
         QTest::mouseClick(main->ui().cmdNext, Qt::LeftButton);
+        program->platform.beat.finish();
         QVERIFY(program->platform.boxes.shown.isEmpty());
         QTRY_VERIFY(display() && display()->isVisible());
     }
@@ -145,7 +147,7 @@ private slots:
         auto &p = program->platform;
         p.random.script = {r};
         const int seededBefore = p.random.randomized;
-        p.pause.during = [&](int call) {
+        p.beat.during = [&](int call) {
             QVERIFY(!main->Timer1.isActive() && !main->Timer2.isActive());
             QVERIFY(main->ui().picMessage->isVisible());
             for (int dot = 1; dot <= kDotCount; ++dot) {
@@ -158,7 +160,7 @@ private slots:
             QVERIFY(!program->forms.isLoaded(FormId::Display));
         };
         ask(QStringLiteral("Will it rain?"));
-        QCOMPARE(p.pause.calls, kDotCount);
+        QCOMPARE(p.beat.calls, kDotCount);
         QTRY_COMPARE(visibleWindows(), QStringList{"frmDisplay"});
         QCOMPARE(display()->ui().lblAnswer->text(), word);
         QCOMPARE(centreColour(display()->ui().picResult), colour);
@@ -242,12 +244,12 @@ private slots:
     {
         auto &p = program->platform;
         p.random.script = {0.1f, 0.9f};
-        p.pause.during = [&](int call) {
+        p.beat.during = [&](int call) {
             if (call == 1)
                 QTest::mouseClick(main->ui().cmdNext, Qt::LeftButton);
         };
         ask(QStringLiteral("Twice?"));
-        QCOMPARE(p.pause.calls, 4);
+        QCOMPARE(p.beat.calls, 4);
         QTRY_COMPARE(visibleWindows(), QStringList{"frmDisplay"});
         QCOMPARE(display()->ui().lblAnswer->text(), QStringLiteral("Yes"));
     }
@@ -255,13 +257,13 @@ private slots:
     void closingDuringTheWaitEndsTheSequence()
     {
         auto &p = program->platform;
-        p.pause.during = [&](int call) {
+        p.beat.during = [&](int call) {
             if (call == 2)
                 main->close();
         };
         QPointer<FrmMain> watched(main);
         ask(QStringLiteral("Leaving?"));
-        QCOMPARE(p.pause.calls, 2);
+        QCOMPARE(p.beat.calls, 2);
         QVERIFY(!program->forms.isLoaded(FormId::Display));
         QTRY_VERIFY(watched.isNull());
         QCOMPARE(visibleWindows(), QStringList{"frmExitScreen"});
@@ -270,12 +272,12 @@ private slots:
     void endProgramDuringTheWaitLeavesNothing()
     {
         auto &p = program->platform;
-        p.pause.during = [&](int call) {
+        p.beat.during = [&](int call) {
             if (call == 1)
                 program->forms.EndProgram();
         };
         ask(QStringLiteral("End?"));
-        QCOMPARE(p.pause.calls, 1);
+        QCOMPARE(p.beat.calls, 1);
         QCOMPARE(program->processEnds, 1);
         QCOMPARE(visibleWindows(), QStringList());
     }

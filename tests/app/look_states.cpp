@@ -164,8 +164,9 @@ void run(float offer, float answer, float appeal, bool everything)
     child(main, "txtQuestion")->setFocus();
     QTest::keyClicks(child(main, "txtQuestion"), QStringLiteral("Will it rain?"));
     save(main, tag + QStringLiteral("-question-typed"));
-    program.platform.pause.during = [&](int dot) { save(main, tag + QStringLiteral("-dot%1").arg(dot)); };
+    program.platform.beat.during = [&](int dot) { save(main, tag + QStringLiteral("-dot%1").arg(dot)); };
     QTest::mouseClick(child(main, "cmdNext"), Qt::LeftButton);
+    program.platform.beat.finish();
     QWidget *display = program.forms.load(FormId::Display);
     exposed(display);
     tabThrough(display, tag + QStringLiteral("-result"), everything ? 5 : 0);

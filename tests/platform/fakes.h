@@ -82,17 +82,35 @@ struct FakeBoxes : MessageBoxes {
     }
 };
 
-// Returns at once, after letting pending events through, so a four-second sequence takes
-// milliseconds; `during` runs inside each pause (count from 1).
-struct FakePause : Pause {
-    int calls = 0;
+// The wait's beat, played by the test: finish() runs a started beat's ticks one after
+// another until it stops, so a four-second wait takes milliseconds. Each second waited
+// first lets pending events through and runs `during` (seconds counted from 1: while the
+// dots appear, the dots shown), as a person might act between two ticks.
+struct FakeBeat : Beat {
+    int starts = 0;
+    int calls = 0; // seconds waited
+    bool running = false;
     std::function<void(int)> during;
-    void pause(int) override
+    std::function<void()> onTick;
+    void start(std::function<void()> tick) override
     {
-        ++calls;
-        QCoreApplication::processEvents();
-        if (during)
-            during(calls);
+        ++starts;
+        running = true;
+        onTick = std::move(tick);
+    }
+    void stop() override { running = false; }
+    void finish()
+    {
+        while (running) {
+            ++calls;
+            QCoreApplication::processEvents();
+            if (during)
+                during(calls);
+            if (running) {
+                const std::function<void()> tick = onTick; // which may start the beat again
+                tick();
+            }
+        }
     }
 };
 
@@ -103,8 +121,8 @@ struct FakePlatform {
     FakeClock clock;
     FakeRandom random;
     FakeBoxes boxes;
-    FakePause pause;
-    Services services{opener, settings, instance, clock, random, boxes, pause};
+    FakeBeat beat;
+    Services services{opener, settings, instance, clock, random, boxes, beat};
 };
 
 } // namespace velmoor::testing
