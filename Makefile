@@ -89,6 +89,7 @@ translations: deps
 # Formatting, then static analysis of the C++ (on the dev build's compile commands) and the
 # Python.
 check: build
+	@/usr/bin/python3 tests/docs/check_docs.py
 	@clang-format --dry-run --Werror $$(git ls-files '*.cpp' '*.h')
 	@git ls-files 'src/*.cpp' | xargs -P2 -n4 clang-tidy -p build/dev --quiet 2>/dev/null
 	@git ls-files '*.py' | xargs flake8

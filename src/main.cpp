@@ -71,24 +71,6 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
     return std::nullopt;
 }
 
-#ifndef Q_OS_WIN
-// The display, when the program chooses it (the user's own QT_QPA_PLATFORM always wins): an
-// argument to Qt rather than an environment variable, so that the browser started from here
-// does not inherit it. Returns false, having said why, when there is none to show on: Qt
-// itself would end the program with an abort.
-bool choosePlatform(std::optional<velmoor::DisplayProbe> &display, QList<const char *> &qtArguments)
-{
-    display.emplace();
-    if (!display->canStart()) {
-        std::fprintf(stderr, "velmoor: %s.\n", qPrintable(display->why()));
-        return false;
-    }
-    if (display->platforms())
-        qtArguments << "-platform" << display->platforms();
-    return true;
-}
-#endif
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -100,18 +82,14 @@ int main(int argc, char *argv[])
     // The program's name, and the platform when the program chooses it. Qt keeps both the
     // count and the array for the application's lifetime.
     QList<const char *> qtArguments{argv[0]};
-#ifndef Q_OS_WIN
-    std::optional<DisplayProbe> display;
-    if (!choosePlatform(display, qtArguments))
+    DisplayChoice display;
+    if (!display.choose(qtArguments))
         return 1;
-#endif
     int qtArgc = static_cast<int>(qtArguments.size());
     qtArguments << nullptr;
     QApplication app(qtArgc, const_cast<char **>(qtArguments.data()));
     useLanguage(systemLanguage());
-#ifndef Q_OS_WIN
-    display.reset(); // Qt holds a connection of its own now
-#endif
+    display.release();
     QGuiApplication::setDesktopFileName(QStringLiteral(VELMOOR_APP_ID));
     // The program ends through EndProgram only, never because its last window hid.
     QApplication::setQuitOnLastWindowClosed(false);

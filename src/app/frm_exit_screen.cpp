@@ -2,7 +2,6 @@
 
 #include "app/frm_startup.h"
 #include "app/promo_draws.h"
-#include "app/window_registry.h"
 #include "platform/accessibility.h"
 #include "platform/desktop_services.h"
 #include "referral/referral_panel.h"
@@ -12,8 +11,8 @@
 
 namespace velmoor {
 
-FrmExitScreen::FrmExitScreen(Services &services, WindowRegistry &registry)
-    : m_ui(std::make_unique<Ui::FrmExitScreen>()), m_services(services), m_registry(registry)
+FrmExitScreen::FrmExitScreen(Services &services, const ModHelp &help, ModTellAFriend &referral)
+    : m_ui(std::make_unique<Ui::FrmExitScreen>()), m_services(services), m_help(help)
 {
     m_ui->setupUi(this);
     resolveSheetColours(*this);
@@ -32,12 +31,11 @@ FrmExitScreen::FrmExitScreen(Services &services, WindowRegistry &registry)
     m_referral = std::make_unique<ReferralPanel>(
         ReferralPanel::Fields{m_ui->txtName, m_ui->txtEmail, m_ui->txtFriendName, m_ui->txtFriendEmail,
                               m_ui->txtMessage, m_ui->cmdSubmit},
-        registry.modTellAFriend, services.boxes);
+        referral, services.boxes);
 
-    connect(m_ui->cmdClose, &QPushButton::clicked, this, [this] { m_registry.EndProgram(); });
+    connect(m_ui->cmdClose, &QPushButton::clicked, this, &FrmExitScreen::exitRequested);
     connect(m_ui->Check1, &QCheckBox::clicked, this, &FrmExitScreen::Check1_Click);
-    connect(m_ui->lblGoToHome, &ClickLabel::clicked, this,
-            [this] { m_registry.help.OpenQuennetSoftwaresPage(); });
+    connect(m_ui->lblGoToHome, &ClickLabel::clicked, this, [this] { m_help.OpenQuennetSoftwaresPage(); });
     m_ui->cmdClose->setFocus();
 }
 
@@ -61,7 +59,7 @@ void FrmExitScreen::Form_Load()
 
 void FrmExitScreen::Form_Unload()
 {
-    m_registry.EndProgram();
+    emit exitRequested();
 }
 
 void FrmExitScreen::Check1_Click()
@@ -69,7 +67,7 @@ void FrmExitScreen::Check1_Click()
     // A check box that works as a link: each tick opens the forum and is taken back.
     if (m_ui->Check1->isChecked()) {
         m_ui->Check1->setChecked(false);
-        m_registry.help.OpenHomePage();
+        m_help.OpenHomePage();
     }
 }
 

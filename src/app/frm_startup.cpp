@@ -1,14 +1,12 @@
 #include "app/frm_startup.h"
 
 #include "app/promo_draws.h"
-#include "app/window_registry.h"
 #include "platform/desktop_services.h"
 #include "site/update_reminder.h"
 
 namespace velmoor {
 
-FrmStartup::FrmStartup(Services &services, WindowRegistry &registry)
-    : m_services(services), m_registry(registry)
+FrmStartup::FrmStartup(Services &services, const ModHelp &help) : m_services(services), m_help(help)
 {
     setObjectName(QStringLiteral("frmStartup"));
     setWindowTitle(kWindowCaption);
@@ -26,27 +24,26 @@ void FrmStartup::Form_Load()
         // The other copy's exit screen may stay on top of everything: stand above it.
         m_services.boxes.show(tr("Application is already running"), MsgIcon::Information, MsgButtons::Ok,
                               MsgLayer::AboveAll);
-        m_registry.EndProgram();
+        emit refused();
         return;
     }
     m_services.random.Randomize();
-    UpdateReminderRun(m_services.settings, m_services.clock, m_services.boxes, m_registry.help)
-        .UpdateReminder();
-    m_registry.show(FormId::Main);
+    UpdateReminderRun(m_services.settings, m_services.clock, m_services.boxes, m_help).UpdateReminder();
+    emit started();
     hide();
     CoBrand_Randomize();
 }
 
 void FrmStartup::Form_Unload()
 {
-    m_registry.EndProgram();
+    emit closed();
 }
 
 void FrmStartup::CoBrand_Randomize()
 {
     intCoBrandRandomNumber = coBrandDraw(m_services.random.next());
     if (const std::optional<promo::Offer> offer = offerInFront(intCoBrandRandomNumber))
-        m_registry.showOffer(*offer);
+        emit offerDrawn(*offer);
 }
 
 } // namespace velmoor

@@ -26,8 +26,14 @@ WindowRegistry::~WindowRegistry()
 QWidget *WindowRegistry::create(FormId id)
 {
     switch (id) {
-    case FormId::Startup:
-        return new FrmStartup(m_services, *this);
+    case FormId::Startup: {
+        auto *startup = new FrmStartup(m_services, help);
+        connect(startup, &FrmStartup::refused, this, &WindowRegistry::EndProgram);
+        connect(startup, &FrmStartup::started, this, [this] { show(FormId::Main); });
+        connect(startup, &FrmStartup::offerDrawn, this, &WindowRegistry::showOffer);
+        connect(startup, &FrmStartup::closed, this, &WindowRegistry::EndProgram);
+        return startup;
+    }
     case FormId::Main: {
         auto *main = new FrmMain(m_services, intAnswer);
         connect(main, &FrmMain::answered, this, &WindowRegistry::showAnswer);
@@ -40,8 +46,11 @@ QWidget *WindowRegistry::create(FormId id)
         connect(display, &FrmDisplay::closed, this, [this] { show(FormId::ExitScreen); });
         return display;
     }
-    case FormId::ExitScreen:
-        return new FrmExitScreen(m_services, *this);
+    case FormId::ExitScreen: {
+        auto *screen = new FrmExitScreen(m_services, help, modTellAFriend);
+        connect(screen, &FrmExitScreen::exitRequested, this, &WindowRegistry::EndProgram);
+        return screen;
+    }
     }
     return nullptr;
 }

@@ -3,7 +3,9 @@
 // first use, remembers their load order, runs their closing behaviour once and ends the
 // program (EndProgram). main.cpp creates it and loads frmStartup, whose load runs the
 // start-up sequence (frm_startup.h). The windows only say what happened (signals); which
-// window shows next is decided here, and only here:
+// window shows next, and when the program ends, is decided here, and only here; the
+// program-wide state (the answer drawn, the page openers, the referral) is kept here and
+// handed to the windows that need it:
 //
 //   frmStartup ── shows ──> frmMain ── answered ──> frmDisplay ── backRequested ──> frmMain
 //        │                     └──── closed ──> frmExitScreen <── closed ──┘
@@ -52,14 +54,6 @@ public:
     void EndProgram();
     bool ending() const { return m_ending; }
 
-    // The question window shows this offer in front (the start-up's draw).
-    void showOffer(promo::Offer offer);
-
-    // Program-wide state the windows share.
-    qint16 intAnswer = 0;
-    ModHelp help;
-    ModTellAFriend modTellAFriend;
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -70,9 +64,15 @@ private:
     };
     QWidget *create(FormId id);
     // Where each window's news leads.
+    void showOffer(promo::Offer offer);
     void showAnswer(qint16 answer);
     void backToTheQuestion();
     const Entry *find(FormId id) const;
+
+    // Program-wide state, the design's names.
+    qint16 intAnswer = 0;
+    ModHelp help;
+    ModTellAFriend modTellAFriend;
 
     Services &m_services;
     std::function<void()> m_endProcess;

@@ -1,12 +1,14 @@
 #pragma once
-// The ground floor: everything the program asks of the desktop goes through one of these
-// small interfaces. Logic and windows above call them; qt_platform.h implements them with
-// Qt (settings file, instance guard, clock, generator, the wait's beat) and
-// desktop_services.h with Qt Widgets (browser, message boxes); tests swap in the doubles of
-// tests/platform; the user's language (languages.h), the terminal, the display, high contrast
-// and what assistive technology is told are the system's too, one concern a file. The look
-// and the program's own controls are one floor up, in src/widgets. Nothing here knows about
-// a window of the program, nor includes anything of src/ outside this folder.
+// The ground floor: what the program asks of the desktop that the tests replace goes through
+// one of these small interfaces. Logic and windows above call them; qt_platform.h implements
+// them with Qt (settings store, clock, generator, the wait's beat), instance_lock.h (the
+// one-copy guard) and desktop_services.h with Qt Widgets (browser, message boxes); tests swap
+// in the doubles of tests/platform/fakes.h. The rest of the system's services are plain
+// functions or classes, one concern a file: the user's language (languages.h), the terminal,
+// the display, high contrast, and what assistive technology is told. What differs by system
+// is in a file of its own for each (name_windows.cpp, name_unix.cpp), chosen by the build.
+// The look and the program's own controls are one floor up, in src/widgets. Nothing here
+// knows about a window of the program, nor includes anything of src/ outside this folder.
 
 #include "velmoor_version.h"
 

@@ -12,8 +12,8 @@
 namespace velmoor {
 
 // QSettings in INI form under the user's configuration folder (on Windows, by default, the
-// registry, each value the plain string given), addressed by application name, section and
-// key. QSettings replaces the INI file atomically, so a crash during a write loses at most
+// registry, each value the plain string given: settings_store_windows.cpp), addressed by
+// application name, section and key. QSettings replaces the INI file atomically, so a crash during a write loses at most
 // that write. Only the one running copy writes the store (the instance guard runs first), so
 // a lock file found beside it was left by a crash and is cleared before writing rather than
 // waited out. Only a regular file is read; what cannot be read or written is reported, never
@@ -28,6 +28,10 @@ public:
     QString fileName() const { return m_fileName; }
 
 private:
+    // The INI file at m_fileName (settings_store.cpp).
+    void useFileIn(const QString &applicationName, QString folder);
+    std::optional<QString> readFile(const QString &section, const QString &key) const;
+    bool writeFile(const QString &section, const QString &key, const QString &value);
     // Removes what crashed writes left beside the store; false when a lock stays in the way.
     bool clearLeftovers() const;
 

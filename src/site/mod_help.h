@@ -2,7 +2,7 @@
 // The publisher's site. Every page has one fixed address, made at compile time from the
 // site base address; the openers hand it to the platform's PageOpener and ignore the
 // outcome. Also here: the scrambling of settings and the update reminder
-// (update_reminder.h), and the promotional texts and offers (promo.h).
+// (update_reminder.h), and the promotional texts and offers (promo_texts.h).
 
 #include "platform/platform.h"
 #include "site_addresses.h"

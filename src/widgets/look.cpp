@@ -1,5 +1,7 @@
 #include "widgets/look.h"
 
+#include "platform/high_contrast.h"
+
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFrame>
@@ -262,12 +264,10 @@ public:
 
 void look::chooseStyle()
 {
-#ifdef Q_OS_WIN
     const QPalette system = QApplication::palette();
-    if (qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE")
+    if (!nativeStyleDrawsDarkColours() && qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE")
         && system.color(QPalette::WindowText).lightness() > system.color(QPalette::Window).lightness())
         QApplication::setStyle(QStringLiteral("fusion"));
-#endif
     if (QGuiApplication::layoutDirection() == Qt::RightToLeft)
         QApplication::setStyle(new RightToLeftStyle(QApplication::style()->name()));
 }

@@ -12,11 +12,7 @@
 #include "answer/frm_main.h"
 #include "app/program_fixture.h"
 #include "site/frm_about.h"
-#if __has_include("widgets/look.h")
 #include "widgets/look.h"
-#else
-#include "platform/gui_platform.h"
-#endif
 
 #include <QApplication>
 #include <QCheckBox>
@@ -154,7 +150,8 @@ void run(float offer, float answer, float appeal, bool everything)
         button->setEnabled(false);
         save(main, tag + QStringLiteral("-question-disabled"));
         button->setEnabled(true);
-        FrmAbout about(program.forms.help);
+        const ModHelp help(program.platform.opener);
+        FrmAbout about(help);
         about.show();
         exposed(&about);
         tabThrough(&about, QStringLiteral("about"), 3);

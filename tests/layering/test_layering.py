@@ -1,7 +1,8 @@
 """The folders of src/ depend on each other downward only: app on answer, referral, site,
 widgets and platform; answer and referral on site, widgets and platform; site on widgets and
 platform; widgets on platform; platform on none of them. Read from every #include under
-src/."""
+src/. And no file asks which system it is built for: what differs by system is in a file of
+its own in src/platform (name_windows.cpp, name_unix.cpp), which the build chooses."""
 
 import os
 import re
@@ -19,6 +20,7 @@ ALLOWED = {
 # Headers generated when building, by the folder they belong to.
 GENERATED = {"site_addresses.h": "site", "velmoor_version.h": "platform"}
 INCLUDE = re.compile(r'^\s*#\s*include\s*"([^"]+)"', re.M)
+SYSTEM_TEST = re.compile(r"^\s*#\s*(?:el)?if.*\b(_WIN32|_WIN64|WIN32|Q_OS_\w+|__linux__|__unix__|__APPLE__)\b", re.M)
 
 
 def target_of(include, own_folder):
@@ -53,6 +55,22 @@ def violations(src):
     return found
 
 
+def system_tests(src):
+    """Every place under src/ that asks which system it is built for, and every file of one
+    system outside src/platform."""
+    found = []
+    for root, _, files in os.walk(src):
+        for name in sorted(files):
+            path = os.path.join(root, name)
+            relative = os.path.relpath(path, src)
+            with open(path, encoding="utf-8", errors="replace") as f:
+                for test in SYSTEM_TEST.findall(f.read()):
+                    found.append("%s: #if %s" % (relative, test))
+            if re.search(r"_(windows|unix)\.cpp$", name) and not relative.startswith("platform" + os.sep):
+                found.append("%s: a file of one system outside platform/" % relative)
+    return found
+
+
 class Layering(unittest.TestCase):
     def test_every_include_points_down(self):
         self.assertEqual(violations(SRC), [])
@@ -69,6 +87,16 @@ class Layering(unittest.TestCase):
             with open(os.path.join(src, "widgets", "z.h"), "w") as f:
                 f.write('#include "platform/platform.h"\n#include "site/promo_texts.h"\n')
             self.assertEqual(len(violations(src)), 3)
+
+    def test_no_file_asks_which_system_it_is(self):
+        self.assertEqual(system_tests(SRC), [])
+        import tempfile
+        with tempfile.TemporaryDirectory() as src:
+            os.mkdir(os.path.join(src, "widgets"))
+            with open(os.path.join(src, "main.cpp"), "w") as f:
+                f.write("#ifndef Q_OS_WIN\n#endif\n#if defined(__linux__) && X\n#endif\n#ifdef VELMOOR_X\n#endif\n")
+            open(os.path.join(src, "widgets", "look_windows.cpp"), "w").close()
+            self.assertEqual(len(system_tests(src)), 3)
 
 
 if __name__ == "__main__":

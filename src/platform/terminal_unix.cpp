@@ -1,11 +1,7 @@
 #include "platform/terminal.h"
 
-#ifdef _WIN32
-#include <windows.h>
-#else
 #include <iconv.h>
 #include <langinfo.h>
-#endif
 
 #include <QByteArray>
 
@@ -14,23 +10,7 @@
 
 namespace velmoor {
 
-void reachTerminal()
-{
-#ifdef _WIN32
-    const auto missing = [](DWORD which) {
-        const HANDLE handle = GetStdHandle(which);
-        return handle == nullptr || handle == INVALID_HANDLE_VALUE;
-    };
-    if (missing(STD_OUTPUT_HANDLE) && AttachConsole(ATTACH_PARENT_PROCESS)) {
-        std::FILE *ignored = nullptr;
-        freopen_s(&ignored, "CONOUT$", "w", stdout);
-        freopen_s(&ignored, "CONOUT$", "w", stderr);
-    }
-#endif
-}
-
 namespace {
-#ifndef _WIN32
 // The text in the locale's character set, a character it lacks written as its nearest
 // likeness ("„" as ",,", "é" under ASCII as "e") or, failing one, "?", as the terminal
 // programs that use gettext write it.
@@ -59,37 +39,23 @@ QByteArray inLocaleCharset(const QString &text)
     out.truncate(to - out.data());
     return out;
 }
-#endif
 } // namespace
+
+void reachTerminal()
+{
+    // A terminal program's output goes where it was started from already.
+}
 
 bool terminalCanShow(const QString &text)
 {
-#ifdef _WIN32
-    Q_UNUSED(text);
-    return true;
-#else
     // Nothing became a question mark.
     return inLocaleCharset(text).count('?') == text.count(u'?');
-#endif
 }
 
 void printToTerminal(const QString &text)
 {
-#ifdef _WIN32
-    const HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
-    DWORD mode = 0;
-    if (GetConsoleMode(out, &mode)) {
-        std::fflush(stdout);
-        DWORD written = 0;
-        WriteConsoleW(out, reinterpret_cast<const wchar_t *>(text.utf16()), DWORD(text.size()), &written,
-                      nullptr);
-        return;
-    }
-    std::fputs(text.toUtf8().constData(), stdout);
-#else
     const QByteArray bytes = inLocaleCharset(text);
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
-#endif
 }
 
 } // namespace velmoor
