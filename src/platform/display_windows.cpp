@@ -13,6 +13,7 @@ bool DisplayChoice::choose(QList<const char *> &)
     return true;
 }
 
-void DisplayChoice::release() {}
+void DisplayChoice::release()
+{}
 
 } // namespace velmoor

@@ -13,11 +13,10 @@ namespace velmoor {
 
 // QSettings in INI form under the user's configuration folder (on Windows, by default, the
 // registry, each value the plain string given: settings_store_windows.cpp), addressed by
-// application name, section and key. QSettings replaces the INI file atomically, so a crash during a write loses at most
-// that write. Only the one running copy writes the store (the instance guard runs first), so
-// a lock file found beside it was left by a crash and is cleared before writing rather than
-// waited out. Only a regular file is read; what cannot be read or written is reported, never
-// waited for.
+// application name, section and key. QSettings replaces the INI file atomically, so a crash during a write
+// loses at most that write. Only the one running copy writes the store (the instance guard runs first), so a
+// lock file found beside it was left by a crash and is cleared before writing rather than waited out. Only a
+// regular file is read; what cannot be read or written is reported, never waited for.
 class QtSettingsStore : public SettingsStore {
 public:
     // A folder: an INI file there, on every platform. None: the user's usual location.

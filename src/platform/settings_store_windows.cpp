@@ -79,7 +79,8 @@ QtSettingsStore::QtSettingsStore(const QString &applicationName, QString folder)
     }
     // Where the platform's own GetSetting/SaveSetting keep a program's values, so the
     // reminder state of an earlier Windows version of this program carries over.
-    m_fileName = QStringLiteral("HKEY_CURRENT_USER\\") + QString::fromWCharArray(kRegistryRoot) + applicationName;
+    m_fileName =
+        QStringLiteral("HKEY_CURRENT_USER\\") + QString::fromWCharArray(kRegistryRoot) + applicationName;
     m_application = applicationName;
 }
 

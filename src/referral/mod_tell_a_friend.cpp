@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include <utility>
+
 namespace velmoor {
 
 namespace prompts {
@@ -127,13 +129,18 @@ QString ModTellAFriend::referralAddress() const
     // message left as it was is the prompt, which the site receives as written whatever the
     // language shown: the referral's values are the same in every language.
     const bool untouchedMessage = strMessage == prompts::messageInitial();
-    return QString::fromLatin1(pages::kReferral) + QStringLiteral("&taf1=") + encodeQueryValue(strName)
-           + QStringLiteral("&taf2=") + encodeQueryValue(strEmail) + QStringLiteral("&taf3=")
-           + encodeQueryValue(untouchedMessage ? QLatin1StringView(prompts::kMessage) + QStringLiteral("\r\n")
-                                               : strMessage)
-           + QStringLiteral("&taf4=") + encodeQueryValue(strFriendName) + QStringLiteral("&taf5=")
-           + encodeQueryValue(strFriendEmail) + QStringLiteral("&taf6=")
-           + encodeQueryValue(QString::fromLatin1(pages::kProductPage));
+    const std::pair<const char *, QString> parameters[] = {
+        {"taf1", strName},
+        {"taf2", strEmail},
+        {"taf3",
+         untouchedMessage ? QLatin1StringView(prompts::kMessage) + QStringLiteral("\r\n") : strMessage},
+        {"taf4", strFriendName},
+        {"taf5", strFriendEmail},
+        {"taf6", QString::fromLatin1(pages::kProductPage)}};
+    QString address = QString::fromLatin1(pages::kReferral);
+    for (const auto &[name, value] : parameters)
+        address += u'&' + QLatin1StringView(name) + u'=' + encodeQueryValue(value);
+    return address;
 }
 
 void ModTellAFriend::refuse(const QString &message)

@@ -23,16 +23,10 @@ ReferralPanel::ReferralPanel(Fields fields, ModTellAFriend &module, MessageBoxes
     for (QLineEdit *line :
          {m_fields.txtName, m_fields.txtEmail, m_fields.txtFriendName, m_fields.txtFriendEmail})
         line->setMaxLength(std::numeric_limits<int>::max());
-    m_fields.txtName->setText(prompts::name());
-    m_fields.txtEmail->setText(prompts::email());
-    m_fields.txtFriendName->setText(prompts::friendName());
-    m_fields.txtFriendEmail->setText(prompts::friendEmail());
-    setText(m_fields.txtMessage, prompts::messageInitial());
-    for (QObject *field :
-         {static_cast<QObject *>(m_fields.txtName), static_cast<QObject *>(m_fields.txtEmail),
-          static_cast<QObject *>(m_fields.txtFriendName), static_cast<QObject *>(m_fields.txtFriendEmail),
-          static_cast<QObject *>(m_fields.txtMessage)})
+    for (const auto &[field, prompt] : prompted()) {
+        setText(field, field == m_fields.txtMessage ? prompts::messageInitial() : prompt());
         field->installEventFilter(this);
+    }
     connect(m_fields.cmdSubmit, &QPushButton::clicked, this, &ReferralPanel::cmdSubmit_Click);
 }
 
@@ -58,17 +52,21 @@ void ReferralPanel::setText(QObject *field, const QString &text)
     }
 }
 
+std::array<std::pair<QObject *, QString (*)()>, 5> ReferralPanel::prompted() const
+{
+    return {{{m_fields.txtName, &prompts::name},
+             {m_fields.txtEmail, &prompts::email},
+             {m_fields.txtFriendName, &prompts::friendName},
+             {m_fields.txtFriendEmail, &prompts::friendEmail},
+             {m_fields.txtMessage, &prompts::message}}};
+}
+
 QString ReferralPanel::promptOf(QObject *field) const
 {
-    if (field == m_fields.txtName)
-        return prompts::name();
-    if (field == m_fields.txtEmail)
-        return prompts::email();
-    if (field == m_fields.txtFriendName)
-        return prompts::friendName();
-    if (field == m_fields.txtFriendEmail)
-        return prompts::friendEmail();
-    return prompts::message();
+    for (const auto &[which, prompt] : prompted())
+        if (which == field)
+            return prompt();
+    return {};
 }
 
 bool ReferralPanel::eventFilter(QObject *watched, QEvent *event)

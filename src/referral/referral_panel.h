@@ -6,6 +6,9 @@
 
 #include <QObject>
 
+#include <array>
+#include <utility>
+
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -34,6 +37,8 @@ protected:
 private:
     QString text(QObject *field) const;
     void setText(QObject *field, const QString &text);
+    // Each field with the prompt it shows, in the form's order.
+    std::array<std::pair<QObject *, QString (*)()>, 5> prompted() const;
     QString promptOf(QObject *field) const;
     void cmdSubmit_Click();
 

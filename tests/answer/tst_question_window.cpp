@@ -229,7 +229,9 @@ private slots:
         QTRY_VERIFY(gone.isNull());
         QCOMPARE(main->ui().txtQuestion->toPlainText(), QStringLiteral("Again?"));
         QVERIFY(main->Timer1.isActive() && main->Timer2.isActive());
-        for (QWidget *dot : {main->ui().shp1, main->ui().shp2, main->ui().shp3, main->ui().shp4})
+        const QList<WaitDot *> dots = main->ui().picMessage->findChildren<WaitDot *>();
+        QCOMPARE(dots.size(), kDotCount);
+        for (QWidget *dot : dots)
             QVERIFY(dot->isHidden());
         // The next answer gets a fresh result window.
         program->platform.random.script = {0.9f};
@@ -247,7 +249,7 @@ private slots:
                 QTest::mouseClick(main->ui().cmdNext, Qt::LeftButton);
         };
         ask(QStringLiteral("Twice?"));
-        QCOMPARE(p.beat.calls, 4);
+        QCOMPARE(p.beat.calls, kDotCount);
         QTRY_COMPARE(visibleWindows(), QStringList{"frmDisplay"});
         QCOMPARE(display()->ui().lblAnswer->text(), QStringLiteral("Yes"));
     }
