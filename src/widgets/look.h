@@ -4,7 +4,9 @@
 // app), which use them. Nothing here knows about a window of the program.
 //
 // The program's look: its colours and faces, named once, the shape every window takes (a
-// fixed client area, centred with its frame on the screen), and the style Qt draws in.
+// fixed client area, centred with its frame on the screen), and the style Qt draws in. Each
+// concern has its file: look_colours.cpp, look_faces.cpp, look_shape.cpp, look_style.cpp,
+// look_pixels.cpp.
 
 #include <QColor>
 #include <QFont>
@@ -12,6 +14,7 @@
 #include <QSize>
 #include <QString>
 
+#include <array>
 #include <optional>
 
 class QPainter;
@@ -37,6 +40,28 @@ inline const QColor kPaleCyan{128, 255, 255}; // the answer, the about window's 
 inline const QColor kBlue{0, 0, 192};         // the exit screen's forum box
 inline const QColor kMidnight{0, 0, 128};     // the exit screen's frames
 
+// Every colour above by the name the windows' style sheets ("$pale-cyan") and the tests
+// (look_states colours) give it.
+struct NamedColour {
+    const char *name;
+    const QColor &colour;
+};
+inline const std::array<NamedColour, 15> kNamedColours{{{"violet", kViolet},
+                                                        {"navy", kNavy},
+                                                        {"navy-edge", kNavyEdge},
+                                                        {"cream", kCream},
+                                                        {"cyan", kCyan},
+                                                        {"yellow", kYellow},
+                                                        {"silver", kSilver},
+                                                        {"silver-edge", kSilverEdge},
+                                                        {"shadow", kShadow},
+                                                        {"disabled-text", kDisabledText},
+                                                        {"white", kWhite},
+                                                        {"black", kBlack},
+                                                        {"pale-cyan", kPaleCyan},
+                                                        {"blue", kBlue},
+                                                        {"midnight", kMidnight}}};
+
 // With the system's colours rather than the design's: every window then draws with the
 // palette Qt takes from the system (Windows asks this of programs under High Contrast), and
 // each design colour gives way to the palette's colour for what it colours. Only the answer's
@@ -61,7 +86,7 @@ QString css(const QColor &colour, std::optional<QPalette::ColorRole> role = {});
 } // namespace look
 
 // A window's style sheet comes from its .ui as the property "sheet" and names its colours
-// ("$violet", "$pale-cyan": the colours above, in lower case and with hyphens). This puts
+// ("$violet", "$pale-cyan": look::kNamedColours). This puts
 // the colours in and sets the result as the window's style sheet: Qt parses it once, and
 // never sees a name it could not read. Under the system's colours a background takes the
 // palette's window colour, and everything else its window text. A design face ("Verdana")

@@ -30,18 +30,26 @@ def main(old, new):
     return 1 if differing else 0
 
 
-# The design's colours that no black-and-white palette makes, not even in a blend.
-DESIGN_COLOURS = {"(90,35,220)": "violet", "(0,0,64)": "navy", "(255,255,192)": "cream", "(0,255,255)": "cyan",
-                  "(255,255,0)": "yellow", "(0,0,128)": "midnight", "(0,0,192)": "blue", "(128,255,255)": "pale cyan"}
+def design_colours(look_states):
+    """The design's colours that no black-and-white palette makes, not even in a blend (the
+    greys are left out), as the program names them: {"(r,g,b)": name}."""
+    out = subprocess.run([look_states, "--colours"], capture_output=True, text=True, check=True,
+                         env=dict(os.environ, QT_QPA_PLATFORM="offscreen")).stdout
+    colours = {}
+    for line in out.splitlines():
+        name, r, g, b = line.split()
+        if not r == g == b:
+            colours["(%s,%s,%s)" % (r, g, b)] = name
+    return colours
 
 
-def design_colours_left(folder):
+def design_colours_left(folder, design):
     """Pictures drawn with the system's colours that still show one of the design's."""
     found = 0
     for name in sorted(os.listdir(folder)):
         colours = subprocess.run(["convert", os.path.join(folder, name), "-format", "%c", "histogram:info:-"],
                                  capture_output=True, text=True, check=True).stdout
-        left = sorted(colour for rgb, colour in DESIGN_COLOURS.items() if " %s " % rgb in colours)
+        left = sorted(colour for rgb, colour in design.items() if " %s " % rgb in colours)
         if left:
             print("%s: the design's %s under the system's colours" % (name, ", ".join(left)))
             found += 1
@@ -54,7 +62,8 @@ def palettes(look_states):
             subprocess.run([look_states, os.path.join(folder, palette), palette], check=True,
                            env=dict(os.environ, QT_QPA_PLATFORM="offscreen"), stderr=subprocess.DEVNULL)
         return max([main(os.path.join(folder, "default"), os.path.join(folder, palette))
-                    for palette in ("dark", "contrast")] + [design_colours_left(os.path.join(folder, "system"))])
+                    for palette in ("dark", "contrast")]
+                   + [design_colours_left(os.path.join(folder, "system"), design_colours(look_states))])
 
 
 if __name__ == "__main__":

@@ -29,6 +29,7 @@
 #include <QTest>
 
 #include <cstdio>
+#include <string_view>
 
 using namespace velmoor;
 using namespace velmoor::testing;
@@ -180,8 +181,15 @@ void run(float offer, float answer, float appeal, bool everything)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    if (argc == 2 && argv[1] == std::string_view("--colours")) {
+        // The design's colours, for compare_looks.py: name, red, green, blue.
+        for (const look::NamedColour &named : look::kNamedColours)
+            std::printf("%s %d %d %d\n", named.name, named.colour.red(), named.colour.green(),
+                        named.colour.blue());
+        return 0;
+    }
     if (argc != 2 && argc != 3) {
-        std::fputs("usage: look_states FOLDER [default | dark | contrast | system]\n", stderr);
+        std::fputs("usage: look_states FOLDER [default | dark | contrast | system] | --colours\n", stderr);
         return 2;
     }
     g_folder = QString::fromLocal8Bit(argv[1]);
