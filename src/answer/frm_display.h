@@ -24,8 +24,6 @@ public:
     void presentAnswer(qint16 answer);
     void Form_Unload() override;
 
-    Ui::FrmDisplay &ui() { return *m_ui; }
-
 signals:
     // Back: the question again.
     void backRequested();

@@ -40,6 +40,8 @@ FrmMain::FrmMain(Services &services, qint16 &intAnswer)
 
     // Precise timers started in this order: when both fall due, Timer1 is handled first
     // and Timer2 last, so the squares really go dark every other second.
+    Timer1.setObjectName(QStringLiteral("Timer1"));
+    Timer2.setObjectName(QStringLiteral("Timer2"));
     Timer1.setTimerType(Qt::PreciseTimer);
     Timer2.setTimerType(Qt::PreciseTimer);
     Timer1.setInterval(1000);

@@ -26,16 +26,10 @@ public:
 
     void Form_Unload() override;
 
-    // The blinking squares: Timer1 shows them, Timer2 hides them.
-    QTimer Timer1;
-    QTimer Timer2;
-
     // Shows this offer in the bottom strip, in front of the others.
     void showOffer(promo::Offer offer);
     // Back from the result window: squares blinking again, wait panel emptied.
     void resumeAsking();
-
-    Ui::FrmMain &ui() { return *m_ui; }
 
 signals:
     // The wait is over: the answer is to be shown in its own window.
@@ -57,6 +51,9 @@ private:
     void swapToResult() override;
 
     std::unique_ptr<Ui::FrmMain> m_ui;
+    // The blinking squares: Timer1 shows them, Timer2 hides them.
+    QTimer Timer1{this};
+    QTimer Timer2{this};
     Services &m_services;
     qint16 &m_intAnswer;
     qint16 m_answer = 0;

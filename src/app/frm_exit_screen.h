@@ -30,8 +30,6 @@ public:
     void Form_Load() override;
     void Form_Unload() override;
 
-    Ui::FrmExitScreen &ui() { return *m_ui; }
-
 signals:
     // E&xit was pressed, or the screen closed: the program is to end.
     void exitRequested();

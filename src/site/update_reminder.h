@@ -39,10 +39,9 @@ public:
     // Every failure ends the reminder quietly at the step where it happens.
     void UpdateReminder();
 
+private:
     QString strDurationKey;
     QString strInstallKey;
-
-private:
     SettingsStore &m_store;
     const Clock &m_clock;
     MessageBoxes &m_boxes;

@@ -3,8 +3,6 @@
 #include "app/frm_startup.h"
 #include "app/program_fixture.h"
 #include "site/update_reminder.h"
-#include "ui_frm_display.h"
-#include "ui_frm_main.h"
 
 #include <QtTest>
 
@@ -37,8 +35,8 @@ class TestQuestionWindow : public QObject {
 
     void ask(const QString &question)
     {
-        main->ui().txtQuestion->setPlainText(question);
-        QTest::mouseClick(main->ui().cmdNext, Qt::LeftButton);
+        child<TextField>(main, "txtQuestion")->setPlainText(question);
+        QTest::mouseClick(child<BevelButton>(main, "cmdNext"), Qt::LeftButton);
         program->platform.beat.finish();
     }
     FrmDisplay *display() { return program->window<FrmDisplay>(FormId::Display); }
@@ -66,13 +64,14 @@ private slots:
         QCOMPARE(p.random.randomized, 1);
         QVERIFY(p.boxes.shown.isEmpty());
         QCOMPARE(p.settings.values.size(), 2); // the reminder's first start
-        QVERIFY(main->ui().lblCobrand->isVisible() != main->ui().lblFullBrand->isVisible());
+        QVERIFY(child<ClickLabel>(main, "lblCobrand")->isVisible()
+                != child<ClickLabel>(main, "lblFullBrand")->isVisible());
         QCOMPARE(main->windowTitle(), QStringLiteral("Velmoor v" VELMOOR_VERSION));
         QCOMPARE(main->centralWidget()->size(), QSize(518, 355));
-        QCOMPARE(main->ui().lblCobrand->text().count(u'&'), 1);
-        QVERIFY(!main->ui().mkmoney->isVisible());
+        QCOMPARE(child<ClickLabel>(main, "lblCobrand")->text().count(u'&'), 1);
+        QVERIFY(!child<QAction>(main, "mkmoney")->isVisible());
         QCOMPARE(QApplication::focusWidget() ? QApplication::focusWidget() : main->focusWidget(),
-                 main->ui().txtQuestion);
+                 child<TextField>(main, "txtQuestion"));
     }
 
     void promotionalDrawPicksTheFullBrandOffer()
@@ -82,8 +81,8 @@ private slots:
         program->platform.random.script = {0.25f}; // 2.5 rounds to 2: fully branded
         program->forms.load(FormId::Startup);
         main = program->window<FrmMain>(FormId::Main);
-        QVERIFY(main->ui().lblFullBrand->isVisible());
-        QVERIFY(!main->ui().lblCobrand->isVisible());
+        QVERIFY(child<ClickLabel>(main, "lblFullBrand")->isVisible());
+        QVERIFY(!child<ClickLabel>(main, "lblCobrand")->isVisible());
     }
 
     void secondCopyOnlySaysSoAndEnds()
@@ -106,25 +105,25 @@ private slots:
         auto &p = program->platform;
         main->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(main));
-        main->ui().cmdNext->setFocus();
+        child<BevelButton>(main, "cmdNext")->setFocus();
         ask(QString());
         QCOMPARE(p.boxes.texts(), QStringList{"Plese Enter Your Question"});
         QCOMPARE(int(p.boxes.shown[0].icon), int(MsgIcon::Information));
         QCOMPARE(p.beat.starts, 0);
-        QVERIFY(main->Timer1.isActive() && main->Timer2.isActive());
-        QTRY_COMPARE(QApplication::focusWidget(), main->ui().txtQuestion);
+        QVERIFY(child<QTimer>(main, "Timer1")->isActive() && child<QTimer>(main, "Timer2")->isActive());
+        QTRY_COMPARE(QApplication::focusWidget(), child<TextField>(main, "txtQuestion"));
     }
 
     void blankQuestionsAreAnsweredAndEnterAddsALine()
     {
         main->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(main));
-        main->ui().txtQuestion->setFocus();
-        QTest::keyClick(main->ui().txtQuestion, Qt::Key_Space);
-        QTest::keyClick(main->ui().txtQuestion, Qt::Key_Return);
-        QCOMPARE(main->ui().txtQuestion->toPlainText(), QStringLiteral(" \n"));
+        child<TextField>(main, "txtQuestion")->setFocus();
+        QTest::keyClick(child<TextField>(main, "txtQuestion"), Qt::Key_Space);
+        QTest::keyClick(child<TextField>(main, "txtQuestion"), Qt::Key_Return);
+        QCOMPARE(child<TextField>(main, "txtQuestion")->toPlainText(), QStringLiteral(" \n"));
         QCOMPARE(program->platform.beat.starts, 0); // Enter did not press the button
-        QTest::mouseClick(main->ui().cmdNext, Qt::LeftButton);
+        QTest::mouseClick(child<BevelButton>(main, "cmdNext"), Qt::LeftButton);
         program->platform.beat.finish();
         QVERIFY(program->platform.boxes.shown.isEmpty());
         QTRY_VERIFY(display() && display()->isVisible());
@@ -147,10 +146,11 @@ private slots:
         p.random.script = {r};
         const int seededBefore = p.random.randomized;
         p.beat.during = [&](int call) {
-            QVERIFY(!main->Timer1.isActive() && !main->Timer2.isActive());
-            QVERIFY(main->ui().picMessage->isVisible());
+            QVERIFY(!child<QTimer>(main, "Timer1")->isActive() && !child<QTimer>(main, "Timer2")->isActive());
+            QVERIFY(child<QFrame>(main, "picMessage")->isVisible());
             for (int dot = 1; dot <= kDotCount; ++dot) {
-                auto *shown = main->ui().picMessage->findChild<QWidget *>(QStringLiteral("shp%1").arg(dot));
+                auto *shown =
+                    child<QFrame>(main, "picMessage")->findChild<QWidget *>(QStringLiteral("shp%1").arg(dot));
                 QCOMPARE(shown->isVisible(), dot <= call);
                 // Every dot styled: yellow, whatever their number.
                 if (dot == call)
@@ -161,10 +161,10 @@ private slots:
         ask(QStringLiteral("Will it rain?"));
         QCOMPARE(p.beat.calls, kDotCount);
         QTRY_COMPARE(visibleWindows(), QStringList{"frmDisplay"});
-        QCOMPARE(display()->ui().lblAnswer->text(), word);
-        QCOMPARE(centreColour(display()->ui().picResult), colour);
-        QCOMPARE(display()->ui().lblAnswer->x(), 235);
-        QVERIFY(!main->ui().picMessage->isVisible());
+        QCOMPARE(child<QLabel>(display(), "lblAnswer")->text(), word);
+        QCOMPARE(centreColour(child<QFrame>(display(), "picResult")), colour);
+        QCOMPARE(child<QLabel>(display(), "lblAnswer")->x(), 235);
+        QVERIFY(!child<QFrame>(main, "picMessage")->isVisible());
         // The first answer loads the exit screen, hidden, and its load reseeds.
         QVERIFY(program->forms.isLoaded(FormId::ExitScreen));
         QCOMPARE(p.random.randomized, seededBefore + 1);
@@ -172,7 +172,7 @@ private slots:
 
     void theButtonIsRaisedAndFramedInBlackWhileFocused()
     {
-        QPushButton *button = main->ui().cmdNext;
+        QPushButton *button = child<BevelButton>(main, "cmdNext");
         const auto corners = [button] {
             const QImage image = button->grab().toImage();
             const int right = image.width() - 1, bottom = image.height() - 1;
@@ -220,16 +220,16 @@ private slots:
         // a moment (the window manager would give it the focus).
         ShowCounter exitShows(program->forms.load(FormId::ExitScreen));
         if (fromMenu)
-            first->ui().mnuFileBack->trigger();
+            child<QAction>(first, "mnuFileBack")->trigger();
         else
-            QTest::mouseClick(first->ui().cmdOK, Qt::LeftButton);
+            QTest::mouseClick(child<BevelButton>(first, "cmdOK"), Qt::LeftButton);
         QCOMPARE(visibleWindows(), QStringList{"frmMain"});
         QCOMPARE(exitShows.shows, 0);
         QVERIFY(!program->forms.isLoaded(FormId::Display));
         QTRY_VERIFY(gone.isNull());
-        QCOMPARE(main->ui().txtQuestion->toPlainText(), QStringLiteral("Again?"));
-        QVERIFY(main->Timer1.isActive() && main->Timer2.isActive());
-        const QList<WaitDot *> dots = main->ui().picMessage->findChildren<WaitDot *>();
+        QCOMPARE(child<TextField>(main, "txtQuestion")->toPlainText(), QStringLiteral("Again?"));
+        QVERIFY(child<QTimer>(main, "Timer1")->isActive() && child<QTimer>(main, "Timer2")->isActive());
+        const QList<WaitDot *> dots = child<QFrame>(main, "picMessage")->findChildren<WaitDot *>();
         QCOMPARE(dots.size(), kDotCount);
         for (QWidget *dot : dots)
             QVERIFY(dot->isHidden());
@@ -237,7 +237,7 @@ private slots:
         program->platform.random.script = {0.9f};
         ask(QStringLiteral("Again?"));
         QTRY_VERIFY(display() && display()->isVisible());
-        QCOMPARE(display()->ui().lblAnswer->text(), QStringLiteral("No"));
+        QCOMPARE(child<QLabel>(display(), "lblAnswer")->text(), QStringLiteral("No"));
     }
 
     void secondPressDuringTheWaitShowsTheFirstDraw()
@@ -246,12 +246,12 @@ private slots:
         p.random.script = {0.1f, 0.9f};
         p.beat.during = [&](int call) {
             if (call == 1)
-                QTest::mouseClick(main->ui().cmdNext, Qt::LeftButton);
+                QTest::mouseClick(child<BevelButton>(main, "cmdNext"), Qt::LeftButton);
         };
         ask(QStringLiteral("Twice?"));
         QCOMPARE(p.beat.calls, kDotCount);
         QTRY_COMPARE(visibleWindows(), QStringList{"frmDisplay"});
-        QCOMPARE(display()->ui().lblAnswer->text(), QStringLiteral("Yes"));
+        QCOMPARE(child<QLabel>(display(), "lblAnswer")->text(), QStringLiteral("Yes"));
     }
 
     void closingDuringTheWaitEndsTheSequence()
@@ -300,7 +300,7 @@ private slots:
             QVERIFY(QTest::qWaitForWindowActive(d));
             QTest::keyClick(d, Qt::Key_Escape);
         } else {
-            d->ui().mnuExit->trigger();
+            child<QAction>(d, "mnuExit")->trigger();
         }
         QCOMPARE(visibleWindows(), QStringList{"frmExitScreen"});
         QVERIFY(program->forms.isLoaded(FormId::Main)); // hidden, still loaded
@@ -311,12 +311,12 @@ private slots:
     {
         // Out of sight on both windows, so the end-to-end run cannot click it.
         auto &opened = program->platform.opener.opened;
-        QVERIFY(!main->ui().mkmoney->isVisible());
-        main->ui().mkmoney->trigger();
+        QVERIFY(!child<QAction>(main, "mkmoney")->isVisible());
+        child<QAction>(main, "mkmoney")->trigger();
         ask(QStringLiteral("Money?"));
         QTRY_VERIFY(display() && display()->isVisible());
-        QVERIFY(!display()->ui().mkmoney->isVisible());
-        display()->ui().mkmoney->trigger();
+        QVERIFY(!child<QAction>(display(), "mkmoney")->isVisible());
+        child<QAction>(display(), "mkmoney")->trigger();
         QCOMPARE(opened, QStringList(2, QLatin1String(pages::kFullyBranded)));
     }
 
@@ -329,8 +329,8 @@ private slots:
         clock.start();
         while (clock.elapsed() < 3300) {
             QTest::qWait(100);
-            const bool white = main->ui().picWhite->isVisible();
-            QCOMPARE(main->ui().picBlack->isVisible(), white);
+            const bool white = child<QFrame>(main, "picWhite")->isVisible();
+            QCOMPARE(child<QFrame>(main, "picBlack")->isVisible(), white);
             const QString state = white ? QStringLiteral("on") : QStringLiteral("off");
             if (seen.isEmpty() || seen.last() != state)
                 seen << state;

@@ -82,11 +82,6 @@ QPalette desktopPalette(const QString &name)
     return palette;
 }
 
-template <typename T = QWidget> T *child(QWidget *window, const char *name)
-{
-    return window->findChild<T *>(QString::fromLatin1(name));
-}
-
 void exposed(QWidget *window)
 {
     if (!QTest::qWaitForWindowExposed(window))
@@ -136,8 +131,8 @@ void run(float offer, float answer, float appeal, bool everything)
     QWidget *main = program.forms.load(FormId::Main);
     exposed(main);
     // The squares as the first beat shows them, and kept so.
-    static_cast<FrmMain *>(main)->Timer1.stop();
-    static_cast<FrmMain *>(main)->Timer2.stop();
+    child<QTimer>(main, "Timer1")->stop();
+    child<QTimer>(main, "Timer2")->stop();
     child(main, "picWhite")->show();
     child(main, "picBlack")->show();
     save(main, tag + QStringLiteral("-question"));

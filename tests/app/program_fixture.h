@@ -4,8 +4,20 @@
 #include "app/window_registry.h"
 #include "platform/fakes.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
 #include <QWidget>
+
+#include "widgets/bevel_button.h"
+#include "widgets/click_label.h"
+#include "widgets/text_field.h"
+#include "widgets/wait_dot.h"
 
 namespace velmoor::testing {
 
@@ -22,6 +34,17 @@ struct Program {
     }
     template <typename Window> Window *window(FormId id) { return forms.window<Window>(id); }
 };
+
+// A window's control by the name its form gives it, as a person's tools (and the end-to-end
+// tests) find it; a name the window lacks fails at once.
+template <typename Control = QWidget> Control *child(QObject *window, const char *name)
+{
+    auto *found = window->findChild<Control *>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no %s named %s in %s", Control::staticMetaObject.className(), name,
+               qPrintable(window->objectName()));
+    return found;
+}
 
 // Object names of the top-level windows a person would see now.
 inline QStringList visibleWindows()

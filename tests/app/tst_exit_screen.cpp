@@ -3,7 +3,6 @@
 #include "app/program_fixture.h"
 #include "app/promo_draws.h"
 #include "referral/mod_tell_a_friend.h"
-#include "ui_frm_exit_screen.h"
 
 #include <QInputMethodEvent>
 #include <QtTest>
@@ -17,7 +16,6 @@ class TestExitScreen : public QObject {
     std::unique_ptr<Program> program;
     FrmExitScreen *screen = nullptr;
 
-    Ui::FrmExitScreen &ui() { return screen->ui(); }
     void focus(QWidget *field)
     {
         field->setFocus(Qt::TabFocusReason);
@@ -46,16 +44,17 @@ private slots:
     {
         QCOMPARE(visibleWindows(), QStringList{"frmExitScreen"});
         QCOMPARE(program->platform.random.randomized, 2); // start-up and this load
-        QCOMPARE(ui().Label2->text(), promo::appealText(2));
+        QCOMPARE(child<QLabel>(screen, "Label2")->text(), promo::appealText(2));
         QCOMPARE(screen->windowTitle(), QStringLiteral("Velmoor v" VELMOOR_VERSION));
-        QCOMPARE(ui().lblExitCaption->text(), QStringLiteral("Velmoor v" VELMOOR_VERSION));
+        QCOMPARE(child<QLabel>(screen, "lblExitCaption")->text(),
+                 QStringLiteral("Velmoor v" VELMOOR_VERSION));
         QVERIFY(screen->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         QVERIFY(screen->testAttribute(Qt::WA_ShowWithoutActivating));
-        QVERIFY(!ui().picExitIcon->pixmap().isNull());
-        QCOMPARE(screen->focusWidget(), ui().cmdClose);
-        QCOMPARE(ui().txtName->text(), prompts::name());
+        QVERIFY(!child<QLabel>(screen, "picExitIcon")->pixmap().isNull());
+        QCOMPARE(screen->focusWidget(), child<QPushButton>(screen, "cmdClose"));
+        QCOMPARE(child<QLineEdit>(screen, "txtName")->text(), prompts::name());
         // Only geometry hides the message field.
-        QVERIFY(ui().txtMessage->y() > ui().Frame2->height());
+        QVERIFY(child<TextField>(screen, "txtMessage")->y() > child<QGroupBox>(screen, "Frame2")->height());
     }
 
     void exitEndsTheProgram_data()
@@ -79,39 +78,41 @@ private slots:
 
     void promptsClearOnEntryAndReturnOnLeaving()
     {
-        focus(ui().txtName);
-        QCOMPARE(ui().txtName->text(), QString());
-        QTest::keyClick(ui().txtName, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), ui().cmdSubmit); // the designed tab order
-        QCOMPARE(ui().txtName->text(), prompts::name());
+        focus(child<QLineEdit>(screen, "txtName"));
+        QCOMPARE(child<QLineEdit>(screen, "txtName")->text(), QString());
+        QTest::keyClick(child<QLineEdit>(screen, "txtName"), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(),
+                 child<QPushButton>(screen, "cmdSubmit")); // the designed tab order
+        QCOMPARE(child<QLineEdit>(screen, "txtName")->text(), prompts::name());
 
-        ui().txtEmail->setText(QStringLiteral("  Your Email Address "));
-        focus(ui().txtEmail);
-        QCOMPARE(ui().txtEmail->text(), QString());
-        ui().txtFriendName->setText(QStringLiteral("friend's name"));
-        focus(ui().txtFriendName);
-        QCOMPARE(ui().txtFriendName->text(), QStringLiteral("friend's name"));
-        ui().txtFriendName->setText(QStringLiteral("   "));
-        focus(ui().txtName);
-        QCOMPARE(ui().txtFriendName->text(), prompts::friendName());
-        ui().txtName->setText(QStringLiteral(" Ann "));
-        focus(ui().txtFriendName);
-        QCOMPARE(ui().txtName->text(), QStringLiteral(" Ann "));
+        child<QLineEdit>(screen, "txtEmail")->setText(QStringLiteral("  Your Email Address "));
+        focus(child<QLineEdit>(screen, "txtEmail"));
+        QCOMPARE(child<QLineEdit>(screen, "txtEmail")->text(), QString());
+        child<QLineEdit>(screen, "txtFriendName")->setText(QStringLiteral("friend's name"));
+        focus(child<QLineEdit>(screen, "txtFriendName"));
+        QCOMPARE(child<QLineEdit>(screen, "txtFriendName")->text(), QStringLiteral("friend's name"));
+        child<QLineEdit>(screen, "txtFriendName")->setText(QStringLiteral("   "));
+        focus(child<QLineEdit>(screen, "txtName"));
+        QCOMPARE(child<QLineEdit>(screen, "txtFriendName")->text(), prompts::friendName());
+        child<QLineEdit>(screen, "txtName")->setText(QStringLiteral(" Ann "));
+        focus(child<QLineEdit>(screen, "txtFriendName"));
+        QCOMPARE(child<QLineEdit>(screen, "txtName")->text(), QStringLiteral(" Ann "));
 
         // Tab from the friend's name into the hidden message field keeps its content;
         // emptied and left, it gets the 12-character prompt.
-        QTest::keyClick(ui().txtFriendName, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), ui().txtMessage);
-        QCOMPARE(ui().txtMessage->toPlainText(), QStringLiteral("Your Message\n"));
-        ui().txtMessage->clear();
-        focus(ui().txtName);
-        QCOMPARE(ui().txtMessage->toPlainText(), prompts::message());
+        QTest::keyClick(child<QLineEdit>(screen, "txtFriendName"), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), child<TextField>(screen, "txtMessage"));
+        QCOMPARE(child<TextField>(screen, "txtMessage")->toPlainText(), QStringLiteral("Your Message\n"));
+        child<TextField>(screen, "txtMessage")->clear();
+        focus(child<QLineEdit>(screen, "txtName"));
+        QCOMPARE(child<TextField>(screen, "txtMessage")->toPlainText(), prompts::message());
     }
 
     void emailFieldsRefuseSpaces()
     {
         auto &boxes = program->platform.boxes;
-        for (QLineEdit *field : {ui().txtEmail, ui().txtFriendEmail}) {
+        for (QLineEdit *field :
+             {child<QLineEdit>(screen, "txtEmail"), child<QLineEdit>(screen, "txtFriendEmail")}) {
             boxes.shown.clear();
             focus(field);
             QTest::keyClicks(field, QStringLiteral("a b "));
@@ -129,9 +130,9 @@ private slots:
             QCOMPARE(field->text(), QStringLiteral("abcd"));
             QCOMPARE(boxes.texts(), QStringList(4, noSpaceInEmail()));
         }
-        focus(ui().txtName);
-        QTest::keyClicks(ui().txtName, QStringLiteral("A b"));
-        QCOMPARE(ui().txtName->text(), QStringLiteral("A b"));
+        focus(child<QLineEdit>(screen, "txtName"));
+        QTest::keyClicks(child<QLineEdit>(screen, "txtName"), QStringLiteral("A b"));
+        QCOMPARE(child<QLineEdit>(screen, "txtName")->text(), QStringLiteral("A b"));
     }
 };
 

@@ -11,7 +11,6 @@
 #include "platform/languages.h"
 #include "site/frm_about.h"
 #include "site/mod_help.h"
-#include "ui_frm_main.h"
 #include "widgets/look.h"
 
 #include <QAbstractButton>
@@ -263,8 +262,8 @@ private slots:
         program.forms.load(FormId::Startup);
         // The wait panel as its last second shows it.
         auto *main = program.window<FrmMain>(FormId::Main);
-        main->ui().picMessage->show();
-        for (QWidget *dot : main->ui().picMessage->findChildren<WaitDot *>())
+        child<QFrame>(main, "picMessage")->show();
+        for (QWidget *dot : child<QFrame>(main, "picMessage")->findChildren<WaitDot *>())
             dot->show();
         QStringList found = clipped(main);
         program.forms.show(FormId::Display);
