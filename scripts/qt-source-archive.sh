@@ -18,6 +18,16 @@ cp "$sources"/*.dsc "$sources"/*.tar.* "$stage/$name/"
 cp "$here/build-qt-windows.sh" "$here/qt-notices.py" "$here/install-deps.sh" "$stage/$name/scripts/"
 cp "$top/cmake/mingw-w64-x86_64.cmake" "$stage/$name/cmake/"
 configure=$(sed -n '/^configure_args=(/,/^)/p' "$here/build-qt-windows.sh")
+if compgen -G "$sources/qt6-translations_*.orig.tar.*" >/dev/null; then
+  translations="qt6-translations_*: Debian's source package of Qt's translations, from which the
+translations/qtbase_*.qm files come (Debian's package qt6-translations-l10n)."
+else
+  translations="qt6-translations_*.dsc: the description of Debian's source package of Qt's
+translations, from which the translations/qtbase_*.qm files come (Debian's package
+qt6-translations-l10n). The archive this release was built from served only the description;
+it names the upstream tarball and Debian's changes with their SHA-256 sums, and Debian keeps
+every version of them (snapshot.debian.org)."
+fi
 cat >"$stage/$name/README.txt" <<README
 The source of the Qt libraries, plug-ins and translations shipped with Velmoor for Windows.
 
@@ -33,8 +43,7 @@ On Debian 12, scripts/build-qt-windows.sh builds the same Qt into ~/.cache/velmo
 installs what it needs with scripts/install-deps.sh and fetches this source package with
 apt-get source. The DLLs it builds may replace those beside velmoor.exe.
 
-qt6-translations_*: Debian's source package of Qt's translations, from which the
-translations/qtbase_*.qm files come (Debian's package qt6-translations-l10n).
+$translations
 README
 touch --no-dereference --date="@$SOURCE_DATE_EPOCH" "$stage/$name" "$stage/$name"/* "$stage/$name"/*/*
 rm -f "$out"

@@ -106,8 +106,8 @@ def main():
         "    %s%s" % (a.download_url, a.source_archive),
         "",
         "It holds Debian's source packages qt6-base (whose upstream tarball the build used",
-        "unchanged) and qt6-translations, scripts/build-qt-windows.sh and the compiler settings it",
-        "uses. Its SHA-256 is in the release's SHA256SUMS.",
+        "unchanged) and qt6-translations (its README says what of it), scripts/build-qt-windows.sh",
+        "and the compiler settings it uses. Its SHA-256 is in the release's SHA256SUMS.",
     ]
 
     lines += heading(2, "Third-party code compiled into Qt's libraries")
