@@ -86,12 +86,13 @@ translations: deps
 	@cmake --preset dev $(CMAKE_FLAGS) >/dev/null
 	@cmake --build --preset dev --target update_translations
 
-# Formatting, then static analysis of the C++ (on the dev build's compile commands) and the
-# Python.
+# What the docs name, formatting, then static analysis of the C++ (on the dev build's compile
+# commands, so Windows' own files, which the Windows build compiles with warnings as errors,
+# are left out) and the Python.
 check: build
 	@/usr/bin/python3 tests/docs/check_docs.py
 	@clang-format --dry-run --Werror $$(git ls-files '*.cpp' '*.h')
-	@git ls-files 'src/*.cpp' | xargs -P2 -n4 clang-tidy -p build/dev --quiet 2>/dev/null
+	@git ls-files 'src/*.cpp' ':!:src/*_windows.cpp' | xargs -P2 -n4 clang-tidy -p build/dev --quiet 2>/dev/null
 	@git ls-files '*.py' | xargs flake8
 
 # Windows: Qt for Windows is built once into the user's cache (about 35 minutes); then the
