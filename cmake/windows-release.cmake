@@ -41,7 +41,6 @@ file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/release.json CONTENT [[{
 
 # The folder: `cmake --install` lays it out, then this strips what was built, writes the
 # notices of what it holds and signs the program.
-list(FILTER VELMOOR_WINDOWS_FILES EXCLUDE REGEX "^THIRD-PARTY-NOTICES.txt$")
 set(binaries ${VELMOOR_WINDOWS_FILES})
 list(FILTER binaries INCLUDE REGEX "\\.(exe|dll)$")
 install(CODE "

@@ -56,6 +56,5 @@ foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
   list(APPEND VELMOOR_MINGW_RUNTIME_DLLS ${runtime_dll}) # the unit tests run beside them too
   list(APPEND velmoor_runtime --runtime ${dll}=${runtime_dll})
 endforeach()
-list(APPEND VELMOOR_WINDOWS_FILES THIRD-PARTY-NOTICES.txt)
 
 include(cmake/windows-release.cmake)
