@@ -24,7 +24,8 @@ QByteArray inLocaleCharset(const QString &text)
         return utf8; // a character set iconv does not know
     QByteArray out(utf8.size() * 4 + 16, Qt::Uninitialized);
     char *in = const_cast<char *>(utf8.constData()), *to = out.data();
-    size_t left = size_t(utf8.size()), room = size_t(out.size());
+    auto left = size_t(utf8.size());
+    auto room = size_t(out.size());
     while (left > 0 && iconv(converter, &in, &left, &to, &room) == size_t(-1) && errno == EILSEQ
            && room > 0) {
         // A character not even a likeness stands for: "?", and on past its bytes.

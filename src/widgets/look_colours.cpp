@@ -95,7 +95,7 @@ void resolveSheetColours(QWidget &window)
         const QString declared = found.captured(2);
         qsizetype copied = 0;
         for (const QRegularExpressionMatch &named : colourName.globalMatch(declared)) {
-            const auto colour =
+            const auto *const colour =
                 std::find_if(kNamedColours.begin(), kNamedColours.end(), [&](const NamedColour &c) {
                     return named.captured(1) == QLatin1StringView(c.name);
                 });

@@ -1,6 +1,5 @@
 """First start, an empty question refused, a question answered, and Back."""
 
-import time
 import unittest
 
 from e2e_case import CAPTION, NATIVE_WAYLAND, DesktopCase, wait_for
@@ -9,9 +8,7 @@ from e2e_case import CAPTION, NATIVE_WAYLAND, DesktopCase, wait_for
 class QuestionAndAnswer(DesktopCase):
     def test_first_start_refusal_answer_and_back(self):
         d = self.desktop
-        started = time.monotonic()
-        program, main = self.start_main()
-        self.assertLess(time.monotonic() - started, 5)
+        program, main = self.start_main()  # how soon: bench/ measures it
         x, y, w, h = d.extents(main)
         self.assertEqual(w, 518)
         self.assertGreaterEqual(h, 355)
@@ -49,17 +46,14 @@ class QuestionAndAnswer(DesktopCase):
             d.key("Return")
         wait_for(lambda: program.current_box() is None, 5)
 
-        # A question: the dots, then the answer about four seconds later.
+        # A question: the dots, then the answer (when each comes, bench/ measures).
         question = d.find(main, "text")
         d.click(question)
         d.type("Will it snow tomorrow?")
         self.press(main, "Get My Answer")
-        asked = time.monotonic()
         d.find(main, "label", "Please Wait", timeout=2)
+        self.assertEqual(len(program.showing_windows()), 1)  # the question window, waiting
         result = program.window_containing("label", "Answer Is")
-        elapsed = time.monotonic() - asked
-        self.assertGreater(elapsed, 3.5)
-        self.assertLess(elapsed, 7)
         # The answer's label, named as a screen reader announces it.
         word = [a.get_name().split()[-1] for a in d.descendants(result)
                 if a.get_name() in ("Answer Is Yes", "Answer Is No")]
