@@ -2,6 +2,7 @@
 # its detached OpenPGP signature SHA256SUMS.asc when VELMOOR_GPG_KEY names the key to sign
 # with (gpg's own keyring, or GNUPGHOME's):
 #   cmake -DDIST=dist -DFILES="a;b" [-DOPTIONAL_FILES="c"] -P cmake/checksums.cmake
+cmake_minimum_required(VERSION 3.25)
 set(sums "")
 foreach(name IN LISTS FILES OPTIONAL_FILES)
   if(NOT EXISTS ${DIST}/${name})

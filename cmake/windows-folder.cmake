@@ -1,6 +1,7 @@
 # Run by `cmake --install` of the Windows build once the folder's files are in place (the
 # variables come from cmake/windows-release.cmake): strips what was built, writes the notices
 # of the others' software the folder holds, and lays out and signs the program.
+cmake_minimum_required(VERSION 3.25)
 set(folder "${CMAKE_INSTALL_PREFIX}")
 foreach(binary IN LISTS velmoor_binaries)
   execute_process(COMMAND ${velmoor_strip} ${folder}/${binary} COMMAND_ERROR_IS_FATAL ANY)

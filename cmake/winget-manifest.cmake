@@ -5,6 +5,7 @@
 #   cmake -DINSTALLER=... -DOUT=folder -DVERSION=... -DPUBLISHER=... -DPRODUCT_CODE=...
 #         -DRELEASE_DATE=... -DINSTALLER_URL=... -DSITE=... -DHOME_PAGE=... -DRELEASE_NOTES_URL=...
 #         -P cmake/winget-manifest.cmake
+cmake_minimum_required(VERSION 3.25)
 string(REPLACE " " "" publisher_id "${PUBLISHER}")
 set(id "${publisher_id}.Velmoor")
 file(SHA256 ${INSTALLER} sha256)

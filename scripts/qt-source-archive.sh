@@ -46,6 +46,7 @@ apt-get source. The DLLs it builds may replace those beside velmoor.exe.
 $translations
 README
 touch --no-dereference --date="@$SOURCE_DATE_EPOCH" "$stage/$name" "$stage/$name"/* "$stage/$name"/*/*
+mkdir -p "$(dirname "$out")"
 rm -f "$out"
 tar --create --file "$out" --directory "$stage" --sort=name --format=gnu --owner=0 --group=0 --numeric-owner \
   --mode='u=rwX,go=rX' --mtime="@$SOURCE_DATE_EPOCH" "$name"
