@@ -39,7 +39,8 @@ case ${1:-} in
   --source) echo "$sources"; exit 0 ;;
 esac
 built() { [[ -f $prefix/velmoor-stamp && $(cat "$prefix/velmoor-stamp") == "$stamp_key" && -f $prefix/velmoor-notices.json ]]; }
-# The translations' source package is that of the version installed here, which the build ships.
+# The translations' source package is that of the version installed here, which the build
+# ships; fetched as far as the archive serves it (below).
 translations=$(dpkg-query -W -f='${source:Package}_${source:Version}' qt6-translations-l10n 2>/dev/null || true)
 have_sources() { compgen -G "$sources/qt6-base_$qt_version*.dsc" >/dev/null && [[ -f $sources/$translations.dsc ]]; }
 if built && have_sources; then
@@ -120,11 +121,13 @@ fi
 translations=$(dpkg-query -W -f='${source:Package}_${source:Version}' qt6-translations-l10n)
 # Where the archive serves only the description of a source package (some mirrors do), the
 # description is kept: it names the upstream tarball and Debian's changes, and their checksums.
+# Without even that, the Windows build goes on, and the release's source archive lacks it.
 if ! compgen -G "${translations%-*}.orig.tar.*" >/dev/null; then
   apt-get source -q --download-only "${translations/_/=}" >/dev/null 2>&1 ||
-    echo "build-qt-windows: only the description of ${translations/_/ } could be fetched" >&2
+    echo "build-qt-windows: only what the archive serves of ${translations/_/ } was fetched" >&2
 fi
-have_sources || { echo "build-qt-windows: the source packages are not all in $sources" >&2; exit 1; }
+compgen -G "qt6-base_$qt_version*.orig.tar.*" >/dev/null ||
+  { echo "build-qt-windows: Debian's qt6-base $qt_version source is not in $sources" >&2; exit 1; }
 cd /
 [[ -n ${VELMOOR_KEEP_QT_BUILD:-} ]] || rm -rf "$work"
 echo "$prefix"
