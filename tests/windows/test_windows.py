@@ -220,14 +220,19 @@ class Windows(unittest.TestCase):
         self.assertEqual(second.wait_exit(30), 0)
         self.assertTrue(program.running())
 
+    @staticmethod
+    def version_strings(pe):
+        """What Properties > Details shows of an executable (a pefile.PE): {"ProductName": ...}."""
+        return {k.decode(): v.decode() for info in pe.FileInfo[0] if hasattr(info, "StringTable")
+                for table in info.StringTable for k, v in table.entries.items()}
+
     def check_identities(self, setup, uninstaller, program):
         """Each executable's version information names Velmoor and this version; the program
         carries its manifest and its icon at every size Windows picks from."""
         import pefile
         for path in (setup, uninstaller, program):
             pe = pefile.PE(path)
-            strings = {k.decode(): v.decode() for info in pe.FileInfo[0] if hasattr(info, "StringTable")
-                       for table in info.StringTable for k, v in table.entries.items()}
+            strings = self.version_strings(pe)
             with self.subTest(os.path.basename(path)):
                 self.assertEqual((strings.get("ProductName"), strings.get("ProductVersion")), ("Velmoor", VERSION))
                 self.assertIn("Quennet Softwares", strings.get("LegalCopyright", ""))
@@ -370,9 +375,7 @@ class Windows(unittest.TestCase):
             notices = f.read()  # lines end in \r\n, which Python reads as \n
         with open(RELEASE["qt_notices"], encoding="utf-8") as f:
             qt = json.load(f)
-        pe = pefile.PE(os.path.join(DIST, "Qt6Core.dll"))
-        built = {k.decode(): v.decode() for info in pe.FileInfo[0] if hasattr(info, "StringTable")
-                 for table in info.StringTable for k, v in table.entries.items()}["ProductVersion"]
+        built = self.version_strings(pefile.PE(os.path.join(DIST, "Qt6Core.dll")))["ProductVersion"]
         built = ".".join(built.split(".")[:3])  # 6.4.2.0
         self.assertTrue("Qt %s" % built in notices, "the notices name another Qt than %s" % built)
         self.assertEqual(qt["qt_version"], built)
