@@ -54,7 +54,10 @@ void FrmExitScreen::Form_Load()
     // Said when the screen arrives, focused or not: what this window is, and that the
     // program still runs.
     markAsAnnouncement(*m_ui->Label2, m_ui->Label2->text());
-    showTopmostWithoutActivating(*this);
+    // Loaded to be hidden (at the first answer), it must not be mapped at all: a window
+    // manager that handles the map after the unmap keeps it on screen, over the answer.
+    // The registry shows it when it is asked to.
+    makeTopmostWithoutActivating(*this);
 }
 
 void FrmExitScreen::Form_Unload()

@@ -49,11 +49,10 @@ MsgAnswer QtMessageBoxes::show(const QString &text, MsgIcon icon, MsgButtons but
     return result == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
 }
 
-void showTopmostWithoutActivating(QWidget &window)
+void makeTopmostWithoutActivating(QWidget &window)
 {
     window.setWindowFlag(Qt::WindowStaysOnTopHint, true);
     window.setAttribute(Qt::WA_ShowWithoutActivating, true);
-    window.show();
 }
 
 QIcon applicationIcon()

@@ -22,8 +22,9 @@ public:
                    MsgLayer layer = MsgLayer::InFront) override;
 };
 
-// Shows the window above all others without taking the focus from the active window.
-void showTopmostWithoutActivating(QWidget &window);
+// Once shown, the window stays above all others and does not take the focus from the active
+// window. Set before the window is first shown.
+void makeTopmostWithoutActivating(QWidget &window);
 
 // The icon every window of the program carries.
 QIcon applicationIcon();
