@@ -41,6 +41,13 @@ class TestQuestionWindow : public QObject {
         program->platform.beat.finish();
     }
     FrmDisplay *display() { return program->window<FrmDisplay>(FormId::Display); }
+    int shownOffers()
+    {
+        int shown = 0;
+        for (const promo::OfferLink &offer : promo::offers())
+            shown += child<ClickLabel>(main, offer.label)->isVisible();
+        return shown;
+    }
 
 private slots:
     void init()
@@ -65,25 +72,28 @@ private slots:
         QCOMPARE(p.random.randomized, 1);
         QVERIFY(p.boxes.shown.isEmpty());
         QCOMPARE(p.settings.values.size(), 2); // the reminder's first start
-        QVERIFY(child<ClickLabel>(main, "lblCobrand")->isVisible()
-                != child<ClickLabel>(main, "lblFullBrand")->isVisible());
+        QCOMPARE(shownOffers(), 1);
+        for (const promo::OfferLink &offer : promo::offers()) // "&&" is a caption's one "&"
+            QCOMPARE(child<ClickLabel>(main, offer.label)->text(), promo::caption(offer).replace("&&", "&"));
         QCOMPARE(main->windowTitle(), QStringLiteral("Velmoor v" VELMOOR_VERSION));
         QCOMPARE(main->centralWidget()->size(), QSize(518, 355));
-        QCOMPARE(child<ClickLabel>(main, "lblCobrand")->text().count(u'&'), 1);
         QVERIFY(!child<QAction>(main, "mkmoney")->isVisible());
         QCOMPARE(QApplication::focusWidget() ? QApplication::focusWidget() : main->focusWidget(),
                  child<TextField>(main, "txtQuestion"));
     }
 
-    void promotionalDrawPicksTheFullBrandOffer()
+    void promotionalDrawsShowEachOfferAlone()
     {
-        program.reset();
-        program = std::make_unique<Program>();
-        program->platform.random.script = {0.25f}; // 2.5 rounds to 2: fully branded
-        program->forms.load(FormId::Startup);
-        main = program->window<FrmMain>(FormId::Main);
-        QVERIFY(child<ClickLabel>(main, "lblFullBrand")->isVisible());
-        QVERIFY(!child<ClickLabel>(main, "lblCobrand")->isVisible());
+        const auto &offers = promo::offers();
+        for (std::size_t k = 0; k < offers.size(); ++k) {
+            program.reset();
+            program = std::make_unique<Program>();
+            program->platform.random.script = {float(k) / 6}; // a draw of k + 1
+            program->forms.load(FormId::Startup);
+            main = program->window<FrmMain>(FormId::Main);
+            QVERIFY(child<ClickLabel>(main, offers[k].label)->isVisible());
+            QCOMPARE(shownOffers(), 1);
+        }
     }
 
     void secondCopyOnlySaysSoAndEnds()
