@@ -25,6 +25,7 @@
 #include <QObject>
 #include <QPointer>
 
+#include <array>
 #include <functional>
 #include <vector>
 
@@ -33,6 +34,8 @@ class QWidget;
 namespace velmoor {
 
 enum class FormId { Startup, Main, Display, ExitScreen };
+// Every window the registry loads; the start-up window is never shown.
+inline constexpr std::array kForms{FormId::Startup, FormId::Main, FormId::Display, FormId::ExitScreen};
 
 class WindowRegistry : public QObject {
     Q_OBJECT

@@ -265,19 +265,20 @@ private slots:
         child<QFrame>(main, "picMessage")->show();
         for (QWidget *dot : child<QFrame>(main, "picMessage")->findChildren<WaitDot *>())
             dot->show();
-        QStringList found = clipped(main);
-        program.forms.show(FormId::Display);
-        found << clipped(program.window<QWidget>(FormId::Display));
-        program.forms.show(FormId::ExitScreen);
-        found << clipped(program.window<QWidget>(FormId::ExitScreen));
+        QList<QWidget *> windows;
+        for (const FormId id : kForms) {
+            if (id == FormId::Startup)
+                continue;
+            program.forms.show(id);
+            windows << program.forms.load(id);
+        }
         ModHelp help(program.platform.opener);
         FrmAbout about(help);
         about.show();
-        found << clipped(&about);
-        for (QWidget *window :
-             {program.window<QWidget>(FormId::Main), program.window<QWidget>(FormId::Display),
-              program.window<QWidget>(FormId::ExitScreen), static_cast<QWidget *>(&about)})
-            found << repeatedKeys(window) << runningLeftToRight(window) << lostLines(window);
+        windows << &about;
+        QStringList found;
+        for (QWidget *window : windows)
+            found << clipped(window) << repeatedKeys(window) << runningLeftToRight(window) << lostLines(window);
         QVERIFY2(found.isEmpty(), qPrintable(found.join(QStringLiteral("\n"))));
     }
 };
