@@ -436,13 +436,11 @@ class Windows(unittest.TestCase):
         self.assertEqual(d.pixel(*button), (192, 192, 192))  # its silver face
         d.xdotool("mousemove", "--sync", *button)
         time.sleep(0.3)
-        asked = time.monotonic()
-        # Pressed again and again while the dots appear (3 s of clicks): still one answer.
-        d.xdotool("click", "--repeat", 30, "--delay", 100, 1)
+        # Pressed again and again while the dots appear (2 s of clicks): still one answer,
+        # and the question window alone until it comes (how long the wait takes is bench/'s).
+        d.xdotool("click", "--repeat", 20, "--delay", 100, 1)
+        self.assertEqual(self.windows(CAPTION), [main])
         result = self.window_of_size("result", timeout=15)
-        elapsed = time.monotonic() - asked
-        self.assertGreater(elapsed, 3.5)
-        self.assertLess(elapsed, 9)
         rx, ry, rw, rh = self.geometry(result)
         square = wait_for(lambda: d.pixel(rx + 289, ry + (rh - MENU_FREE["result"][1]) + 122)
                           in ((255, 255, 255), (0, 0, 0)) and d.pixel(rx + 289, ry + (rh - 378) + 122), 5)
