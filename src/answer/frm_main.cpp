@@ -77,12 +77,16 @@ void FrmMain::paint()
     ui.txtQuestion->verticalScrollBar()->setPalette(desktop);
     setSquareColour(*ui.picWhite, kWhite);
     setSquareColour(*ui.picBlack, kBlack);
-    for (ClickLabel *link : {ui.Label61, ui.Label2, ui.lblFullBrand, ui.lblCobrand})
+    for (ClickLabel *link : {ui.Label61, ui.Label2})
         link->setFont(boldFormFont(8.25, true));
+    for (const promo::OfferLink &offer : promo::offers()) {
+        if (auto *label = findChild<ClickLabel *>(QLatin1StringView(offer.label))) { // else the start stops
+            label->setFont(boldFormFont(8.25, true));
+            setColours(*label, kCyan, kNavy);
+        }
+    }
     ui.Label1->setFont(boldFormFont(8.25));
     ui.txtQuestion->setFont(formFont());
-    for (QWidget *offer : {ui.lblFullBrand, ui.lblCobrand})
-        setColours(*offer, kCyan, kNavy);
     setBackground(*ui.picMessage, kNavy);
     setColours(*ui.pi, kCream);
     ui.pi->setFont(boldFormFont(12));
