@@ -81,9 +81,17 @@ QString chooseLanguage(const QStringList &wanted, const QStringList &available)
     return {};
 }
 
-QString systemLanguage()
+QStringList languagesFromEnvironment(const QString &language, const QString &lcAll, const QString &lcMessages,
+                                     const QString &lang)
 {
-    return chooseLanguage(QLocale::system().uiLanguages(), translatedLanguages());
+    QStringList wanted = language.split(u':', Qt::SkipEmptyParts);
+    for (const QString &locale : {lcAll, lcMessages, lang}) {
+        if (!locale.isEmpty()) {
+            wanted << locale;
+            break;
+        }
+    }
+    return wanted;
 }
 
 void useLanguage(const QString &language)

@@ -20,8 +20,15 @@ QStringList translatedLanguages();
 // Portugal, where only Brazil's is available) is not taken for the one available.
 QString chooseLanguage(const QStringList &wanted, const QStringList &available);
 
-// The language of this user's system (on Linux LANGUAGE, LC_ALL, LC_MESSAGES, LANG; on
-// Windows the display language).
+// The user's languages as a POSIX environment names them, most wanted first: the entries of
+// LANGUAGE (a list separated by colons), then the locale messages are shown in (LC_ALL, else
+// LC_MESSAGES, else LANG). Entries are kept as written, unknown ones too: chooseLanguage
+// passes over what it cannot read.
+QStringList languagesFromEnvironment(const QString &language, const QString &lcAll, const QString &lcMessages,
+                                     const QString &lang);
+
+// The language of this user's system (on Linux from the environment above; on Windows the
+// display language): languages_unix.cpp, languages_windows.cpp.
 QString systemLanguage();
 
 // Every text from now on in `language` (empty: English as written), the program's and Qt's

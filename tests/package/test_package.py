@@ -106,6 +106,14 @@ class Package(unittest.TestCase):
                 helped = subprocess.run([PROGRAM, "--help"], env={**no_display, "LANGUAGE": "", **env},
                                         capture_output=True, timeout=20)
                 self.assertIn(written, helped.stdout, env)
+        # The first of the user's languages that the program has, entries it does not know
+        # (or has no translation for) passed over; "C" is English.
+        for language, written in (("xx:de", "drücken"), ("csb:bar:pl", "Użycie"), ("nl:de", "drücken"),
+                                  ("C:de", "Usage: velmoor")):
+            helped = subprocess.run([PROGRAM, "--help"], env={**no_display, "LANG": "C.UTF-8", "LC_ALL": "",
+                                                              "LC_MESSAGES": "", "LANGUAGE": language},
+                                    capture_output=True, text=True, timeout=20)
+            self.assertIn(written, helped.stdout, language)
         for arguments in ([], ["--bogus"], ["-stylesheet", "/etc/passwd"], ["question"]):
             started = run(*arguments)
             self.assertEqual(started.returncode, 1, arguments)
