@@ -12,7 +12,7 @@ SOURCE_DATE_EPOCH ?= $(shell cmake -P cmake/source-date-epoch.cmake 2>/dev/null)
 export SOURCE_DATE_EPOCH
 
 .PHONY: all deps build program release run install package test test-package test-asan bench bench-windows screenshots \
-        check translations windows-deps windows installer test-windows screenshots-windows clean
+        check translations fuzz windows-deps windows installer test-windows screenshots-windows clean
 all: build
 
 deps:
@@ -88,13 +88,22 @@ translations: deps
 
 # What the docs name, formatting, then static analysis of the C++ (on the dev build's compile
 # commands, so Windows' own files, which the Windows build compiles with warnings as errors,
-# are left out) and the Python.
+# are left out, and the fuzz targets, which only the fuzz build compiles) and the Python.
 check: build
 	@/usr/bin/python3 tests/docs/check_docs.py
 	@clang-format --dry-run --Werror $$(git ls-files '*.cpp' '*.h')
-	@git ls-files 'src/*.cpp' 'tests/*.cpp' ':!:src/*_windows.cpp' ':!:tests/windows/*' | \
+	@git ls-files 'src/*.cpp' 'tests/*.cpp' ':!:src/*_windows.cpp' ':!:tests/windows/*' ':!:tests/fuzz/*' | \
 	  xargs -P2 -n4 clang-tidy -p build/dev --quiet 2>/dev/null
 	@git ls-files '*.py' | xargs flake8
+
+# Coverage-guided fuzzing of what the program reads from outside (tests/fuzz): clang with
+# libFuzzer and the sanitizers; each target runs FUZZ_SECONDS from its corpus.
+FUZZ_SECONDS ?= 180
+fuzz:
+	@bash scripts/install-deps.sh linux fuzz
+	@cmake --preset fuzz $(CMAKE_FLAGS) >/dev/null
+	@cmake --build --preset fuzz
+	@bash scripts/fuzz.sh $(FUZZ_SECONDS)
 
 # Windows: Qt for Windows is built once into the user's cache (about 35 minutes); then the
 # Windows build's targets (cmake/windows-release.cmake) lay out the program with what it

@@ -3,7 +3,7 @@
 # have yet. Safe to run again: it installs nothing when everything is present.
 #
 #   install-deps.sh [GROUP...]   groups: linux (the default), bench, windows-build, windows,
-#                                desktops
+#                                desktops, fuzz
 set -euo pipefail
 
 linux=(
@@ -53,6 +53,11 @@ desktops=(
   "${linux[@]}" gnome-shell xwayland zenity
 )
 
+# Fuzzing: clang with libFuzzer (and its sanitizers)
+fuzz=(
+  "${linux[@]}" clang libfuzzer-14-dev
+)
+
 groups=("$@")
 ((${#groups[@]})) || groups=(linux)
 packages=()
@@ -63,7 +68,8 @@ for g in "${groups[@]}"; do
     windows-build) packages+=("${windows_build[@]}") ;;
     windows) packages+=("${windows[@]}") ;;
     desktops) packages+=("${desktops[@]}") ;;
-    *) echo "install-deps: unknown group '$g' (linux, bench, windows-build, windows, desktops)" >&2; exit 2 ;;
+    fuzz) packages+=("${fuzz[@]}") ;;
+    *) echo "install-deps: unknown group '$g' (linux, bench, windows-build, windows, desktops, fuzz)" >&2; exit 2 ;;
   esac
 done
 

@@ -1,5 +1,6 @@
 // Velmoor: asks for a question, answers Yes or No.
 
+#include "app/command_line.h"
 #include "app/window_registry.h"
 #include "platform/accessibility.h"
 #include "platform/desktop_services.h"
@@ -14,61 +15,59 @@
 #include <QApplication>
 #include <QFileInfo>
 
-#include <algorithm>
 #include <cstdio>
-#include <initializer_list>
 #include <optional>
 
 namespace {
 
-bool isOneOf(const QString &argument, std::initializer_list<const char *> names)
+void printHelp(char *argv[])
 {
-    return std::any_of(names.begin(), names.end(),
-                       [&](const char *name) { return argument == QLatin1StringView(name); });
+    int one = 1;
+    const QCoreApplication translating(one, argv);
+    const auto help = [] {
+        return QCoreApplication::translate(
+            "CommandLine", "Usage: velmoor [--help | --version]\n"
+                           "Answers a question with Yes or No: type it, press Get My Answer.\n\n"
+                           "  -h, --help     print this help and exit\n"
+                           "  -v, --version  print the version and exit\n");
+    };
+    velmoor::useLanguage(velmoor::systemLanguage());
+    QString text = help();
+    // In English where the terminal cannot show the user's language (Japanese under an
+    // ASCII locale).
+    if (!velmoor::terminalCanShow(text)) {
+        velmoor::useLanguage({});
+        text = help();
+    }
+    velmoor::printToTerminal(text);
 }
 
-// --help and --version answer on the terminal. The program takes nothing else: anything
-// more (a file dropped on it, a shortcut's argument, Qt's own -style or -stylesheet FILE)
-// is ignored with a word on standard error and never reaches Qt. Returns the exit code
+// --help and --version answer on the terminal (command_line.h); returns the exit status
 // when the program must not start.
 std::optional<int> answerCommandLine(int argc, char *argv[])
 {
+    using velmoor::CommandLine;
     if (argc < 2)
         return std::nullopt;
     velmoor::reachTerminal();
-    QStringList ignored;
-    for (int i = 1; i < argc; ++i) {
-        const QString argument = QString::fromLocal8Bit(argv[i]);
-        if (isOneOf(argument, {"-h", "--help", "-help"})) {
-            int one = 1;
-            const QCoreApplication translating(one, argv);
-            const auto help = [] {
-                return QCoreApplication::translate(
-                    "CommandLine", "Usage: velmoor [--help | --version]\n"
-                                   "Answers a question with Yes or No: type it, press Get My Answer.\n\n"
-                                   "  -h, --help     print this help and exit\n"
-                                   "  -v, --version  print the version and exit\n");
-            };
-            velmoor::useLanguage(velmoor::systemLanguage());
-            QString text = help();
-            // In English where the terminal cannot show the user's language (Japanese under
-            // an ASCII locale).
-            if (!velmoor::terminalCanShow(text)) {
-                velmoor::useLanguage({});
-                text = help();
-            }
-            velmoor::printToTerminal(text);
-            return 0;
-        }
-        if (isOneOf(argument, {"-v", "--version", "-version"})) {
-            std::printf("velmoor %s\n", VELMOOR_VERSION);
-            return 0;
-        }
-        ignored << argument;
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine line = velmoor::readCommandLine(arguments);
+    switch (line.answer) {
+    case CommandLine::Answer::Help:
+        printHelp(argv);
+        break;
+    case CommandLine::Answer::Version:
+        std::printf("velmoor %s\n", VELMOOR_VERSION);
+        break;
+    case CommandLine::Answer::Start:
+        std::fprintf(stderr,
+                     "velmoor: ignoring '%s': the program takes no arguments (see 'velmoor --help').\n",
+                     qPrintable(line.ignored.join(QStringLiteral("' '"))));
+        break;
     }
-    std::fprintf(stderr, "velmoor: ignoring '%s': the program takes no arguments (see 'velmoor --help').\n",
-                 qPrintable(ignored.join(QStringLiteral("' '"))));
-    return std::nullopt;
+    return line.exitStatus();
 }
 
 } // namespace

@@ -6,9 +6,10 @@ namespace velmoor {
 // (English) in that list after every entry it cannot name, so "xx:de" would give English.
 QString systemLanguage()
 {
-    return chooseLanguage(languagesFromEnvironment(qEnvironmentVariable("LANGUAGE"), qEnvironmentVariable("LC_ALL"),
-                                                   qEnvironmentVariable("LC_MESSAGES"), qEnvironmentVariable("LANG")),
-                          translatedLanguages());
+    return chooseLanguage(
+        languagesFromEnvironment(qEnvironmentVariable("LANGUAGE"), qEnvironmentVariable("LC_ALL"),
+                                 qEnvironmentVariable("LC_MESSAGES"), qEnvironmentVariable("LANG")),
+        translatedLanguages());
 }
 
 } // namespace velmoor

@@ -41,6 +41,22 @@ QString noSpaceInEmail()
     return QCoreApplication::translate("Referral", "Email Address Cannot Contain Space");
 }
 
+namespace {
+// Half of a character (a surrogate without its pair, as a paste may bring) becomes the
+// replacement character: the address carries the text in UTF-8, which has no halves, and
+// the site must receive exactly what the form held.
+QString withoutHalfCharacters(QString text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (text.at(i).isSurrogate())
+            text[i] = QChar::ReplacementCharacter;
+    }
+    return text;
+}
+} // namespace
+
 QString trimSpaces(const QString &text)
 {
     qsizetype begin = 0;
@@ -84,11 +100,11 @@ QString referralTooLong(qsizetype length)
 
 void ModTellAFriend::cmdSubmit_Click(const ReferralFields &fields)
 {
-    strName = trimSpaces(fields.name);
-    strEmail = trimSpaces(fields.email);
-    strMessage = trimSpaces(fields.message);
-    strFriendName = trimSpaces(fields.friendName);
-    strFriendEmail = trimSpaces(fields.friendEmail);
+    strName = trimSpaces(withoutHalfCharacters(fields.name));
+    strEmail = trimSpaces(withoutHalfCharacters(fields.email));
+    strMessage = trimSpaces(withoutHalfCharacters(fields.message));
+    strFriendName = trimSpaces(withoutHalfCharacters(fields.friendName));
+    strFriendEmail = trimSpaces(withoutHalfCharacters(fields.friendEmail));
 
     if (strEmail == strFriendEmail)
         return refuse(QCoreApplication::translate("Referral", "Please Enter Distinct Email Addresses"));

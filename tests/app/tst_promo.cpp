@@ -39,7 +39,8 @@ private slots:
         for (int i = 0; i < steps; ++i)
             ++seen.at(std::size_t(coBrandDraw(float(i) / steps)));
         for (std::size_t n = 1; n <= 7; ++n)
-            QVERIFY2(qAbs(seen[n] - steps / (n == 1 || n == 7 ? 12 : 6)) <= 2, qPrintable(QString::number(n)));
+            QVERIFY2(qAbs(seen[n] - steps / (n == 1 || n == 7 ? 12 : 6)) <= 2,
+                     qPrintable(QString::number(n)));
         const auto &offers = promo::offers();
         for (qint16 n = 1; n <= 6; ++n)
             QCOMPARE(int(offerInFront(n).value()), int(offers[std::size_t(n - 1) % offers.size()].offer));
@@ -52,17 +53,24 @@ private slots:
         // texts are what the translations are made from.
         const QString forum = QLatin1String(pages::kForumAddress);
         const QStringList appeals{
-            "Programs like this one can only be made and kept up with your support. The best way to "
-            "support us is to visit our forum at " + forum + " regularly, and take part in the "
-            "discussions and other activities on the board.",
-            "Please visit our forum at " + forum + " regularly, and support it by taking part in the "
-            "discussions and other activities. These programs cannot be supported and kept up unless "
-            "you visit it regularly.",
-            forum + " is a free online discussion forum about divination and fate. To help us develop "
-            "and maintain this software, please visit it regularly.",
-            "Your forum at " + forum + " needs your help: please visit it regularly and take part in "
-            "its discussions and activities, so that we can maintain and develop more programs like "
-            "this one.",
+            QStringLiteral(
+                "Programs like this one can only be made and kept up with your support. The best way "
+                "to support us is to visit our forum at %1 regularly, and take part in the "
+                "discussions and other activities on the board.")
+                .arg(forum),
+            QStringLiteral("Please visit our forum at %1 regularly, and support it by taking part in the "
+                           "discussions and other activities. These programs cannot be supported and kept up "
+                           "unless you visit it regularly.")
+                .arg(forum),
+            QStringLiteral(
+                "%1 is a free online discussion forum about divination and fate. To help us develop "
+                "and maintain this software, please visit it regularly.")
+                .arg(forum),
+            QStringLiteral(
+                "Your forum at %1 needs your help: please visit it regularly and take part in its "
+                "discussions and activities, so that we can maintain and develop more programs like "
+                "this one.")
+                .arg(forum),
         };
         for (int k = 0; k < promo::kAppealCount; ++k) {
             QCOMPARE(promo::appealText(k), appeals.at(k));
@@ -76,8 +84,10 @@ private slots:
                                               "fortune.")
                                 + QString(61, u' ') + QLatin1String("All programs of the family")));
         QVERIFY(family.endsWith(QLatin1String("and so will we all.")));
-        QCOMPARE(promo::forumStrip(), "The most popular divination forum online, best resource for all "
-                                      "divination. Visit it now: " + forum);
+        QCOMPARE(promo::forumStrip(),
+                 QStringLiteral("The most popular divination forum online, best resource for all divination. "
+                                "Visit it now: %1")
+                     .arg(forum));
         QCOMPARE(promo::caption(promo::offers()[0]),
                  QLatin1String("Co-brand this software for your site.  Increase loyalty and traffic to your "
                                "site. Put your site's name &&  link here. See \"Help\" for details.    Click "

@@ -278,7 +278,8 @@ private slots:
         windows << &about;
         QStringList found;
         for (QWidget *window : windows)
-            found << clipped(window) << repeatedKeys(window) << runningLeftToRight(window) << lostLines(window);
+            found << clipped(window) << repeatedKeys(window) << runningLeftToRight(window)
+                  << lostLines(window);
         QVERIFY2(found.isEmpty(), qPrintable(found.join(QStringLiteral("\n"))));
     }
 };
