@@ -47,7 +47,7 @@ LangString NEWER ${LANG_POLISH} "Zainstalowano ${APP} $0, nowszy niż ta wersja.
 LangString NEWER ${LANG_RUSSIAN} "Установлен ${APP} $0, более новый, чем эта версия. Заменить его на ${APP} ${VERSION}?"
 LangString NEWER ${LANG_JAPANESE} "このバージョンより新しい ${APP} $0 がインストールされています。${APP} ${VERSION} で置き換えますか?"
 LangString NEWER ${LANG_SIMPCHINESE} "已安装比此版本更新的 ${APP} $0。是否用 ${APP} ${VERSION} 替换它？"
-LangString NEWER ${LANG_ARABIC} "${U+202B}الإصدار ${APP} $0 منصَّب على الجهاز، وهو أحدث من هذا الإصدار. هل تريد استبداله بـ ${APP} ${VERSION}؟${U+202C}"
+LangString NEWER ${LANG_ARABIC} "${U+202B}الإصدار $0 من ${APP} منصَّب على الجهاز، وهو أحدث من هذا الإصدار. هل تريد استبداله بـ ${APP} ${VERSION}؟${U+202C}"
 
 LangString NOT_REMOVED ${LANG_ENGLISH} "Some of ${APP}'s files in $INSTDIR could not be removed. Close every program that uses them, then run the uninstaller again."
 LangString NOT_REMOVED ${LANG_GERMAN} "Einige Dateien von ${APP} in $INSTDIR konnten nicht entfernt werden. Beenden Sie alle Programme, die sie verwenden, und starten Sie die Deinstallation erneut."

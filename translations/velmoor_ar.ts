@@ -26,7 +26,7 @@ Answers a question with Yes or No: type it, press Get My Answer.
     </message>
     <message>
         <source>Opens the fully branded offer in your browser</source>
-        <translation>يفتح عرض النسخة بعلامتك التجارية الكاملة في المتصفح</translation>
+        <translation>يفتح عرض النسخة التي تحمل علامتك التجارية بالكامل في المتصفح</translation>
     </message>
     <message>
         <source>Click here for more details</source>
@@ -57,7 +57,7 @@ Answers a question with Yes or No: type it, press Get My Answer.
     </message>
     <message>
         <source>Opens the fully branded offer in your browser</source>
-        <translation>يفتح عرض النسخة بعلامتك التجارية الكاملة في المتصفح</translation>
+        <translation>يفتح عرض النسخة التي تحمل علامتك التجارية بالكامل في المتصفح</translation>
     </message>
     <message>
         <source>Opens the co-branding offer in your browser</source>
@@ -89,7 +89,7 @@ Answers a question with Yes or No: type it, press Get My Answer.
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;زر موقعنا</translation>
+        <translation>&amp;زيارة موقعنا</translation>
     </message>
     <message>
         <source>&amp;Check for Software Update</source>
@@ -152,7 +152,7 @@ Answers a question with Yes or No: type it, press Get My Answer.
     </message>
     <message>
         <source>Click Here To Visit Quennet Softwares</source>
-        <translation>زر Quennet Softwares</translation>
+        <translation>زيارة Quennet Softwares</translation>
     </message>
 </context>
 <context>
@@ -167,7 +167,7 @@ Answers a question with Yes or No: type it, press Get My Answer.
     </message>
     <message>
         <source>Opens the fully branded offer in your browser</source>
-        <translation>يفتح عرض النسخة بعلامتك التجارية الكاملة في المتصفح</translation>
+        <translation>يفتح عرض النسخة التي تحمل علامتك التجارية بالكامل في المتصفح</translation>
     </message>
     <message>
         <source>Enter Your Question</source>
@@ -215,7 +215,7 @@ Answers a question with Yes or No: type it, press Get My Answer.
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;زر موقعنا</translation>
+        <translation>&amp;زيارة موقعنا</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
@@ -246,7 +246,7 @@ Answers a question with Yes or No: type it, press Get My Answer.
     </message>
     <message>
         <source>The most popular divination forum online, best resource for all divination. Visit it now: %1</source>
-        <translation>أشهر منتدى للعرافة على الإنترنت. زره الآن: %1</translation>
+        <translation>أشهر منتدى للعرافة على الإنترنت وأفضل مرجع لها. زُرْه الآن: %1</translation>
     </message>
     <message>
         <source>Programs like this one can only be made and kept up with your support. The best way to support us is to visit our forum at %1 regularly, and take part in the discussions and other activities on the board.</source>
@@ -266,11 +266,11 @@ Answers a question with Yes or No: type it, press Get My Answer.
     </message>
     <message>
         <source>If you enjoyed this program, you will surely like our other programs of the same family as well. The family covers astrology, psychic, tarot, numerology and occult subjects, with a program for every curious mind and for every question that life may bring along the way, from love and work to health, money, luck and fortune.</source>
-        <translation>إن أعجبك هذا البرنامج فستعجبك بالتأكيد برامجنا الأخرى من العائلة نفسها. تغطي العائلة التنجيم والاستبصار والتاروت وعلم الأعداد والغيبيات، مع برنامج لكل عقل فضولي ولكل سؤال قد تطرحه الحياة، من الحب والعمل إلى الصحة والمال والحظ والقدر.</translation>
+        <translation>إن أعجبك هذا البرنامج فستعجبك بالتأكيد برامجنا الأخرى من السلسلة نفسها. تغطي السلسلة التنجيم والاستبصار والتاروت وعلم الأعداد والغيبيات، مع برنامج لكل عقل فضولي ولكل سؤال قد تطرحه الحياة، من الحب والعمل إلى الصحة والمال والحظ والقدر.</translation>
     </message>
     <message>
         <source>All programs of the family are simple, fun and informative, and each of them is as easy to use as this one. Try them all today, and share the experience with your friends and family: they will thank you for it, and so will we all.</source>
-        <translation>كل برامج العائلة بسيطة وممتعة ومفيدة، وكلها سهلة الاستخدام مثل هذا البرنامج. جربها كلها اليوم وشارك التجربة مع أصدقائك وعائلتك: سيشكرونك عليها، وكذلك نحن.</translation>
+        <translation>كل برامج السلسلة بسيطة وممتعة ومفيدة، وكلها سهلة الاستخدام مثل هذا البرنامج. جربها كلها اليوم وشارك التجربة مع أصدقائك وعائلتك: سيشكرونك عليها، وكذلك نحن.</translation>
     </message>
 </context>
 <context>
@@ -301,7 +301,7 @@ Answers a question with Yes or No: type it, press Get My Answer.
     </message>
     <message>
         <source>This referral is too long to send: please shorten the message or the names. A web address handed to the browser may hold at most %L1 characters, and this one would need %L2.</source>
-        <translation>هذه التوصية أطول من أن تُرسل: يرجى تقصير الرسالة أو الأسماء. يمكن أن يحتوي عنوان الويب المُسلَّم إلى المتصفح على %L1 حرف على الأكثر، وهذا العنوان يحتاج إلى %L2.</translation>
+        <translation>هذه الرسالة أطول من أن تُرسل: يرجى تقصير الرسالة أو الأسماء. يمكن أن يحتوي عنوان الويب المُسلَّم إلى المتصفح على %L1 حرف على الأكثر، وهذا العنوان يحتاج إلى %L2.</translation>
     </message>
     <message>
         <source>Please Enter Distinct Email Addresses</source>
@@ -339,11 +339,11 @@ Answers a question with Yes or No: type it, press Get My Answer.
     <name>velmoor::FrmAbout</name>
     <message>
         <source>Velmoor is a simple divination tool that can be used to solve your simple problems in life. Questions that can only be answered in yes / no form will have the most accurate results. All rights to this software are held by its publisher, Quennet Softwares.</source>
-        <translation>Velmoor أداة عرافة بسيطة يمكن استخدامها لحل مشكلات الحياة الصغيرة. الأسئلة التي لا يُجاب عنها إلا بنعم أو لا تعطي أدق النتائج. جميع حقوق هذا البرنامج محفوظة لناشره، Quennet Softwares.</translation>
+        <translation>Velmoor أداة عرافة بسيطة يمكن استخدامها لحل مشكلات الحياة الصغيرة. أدق النتائج تأتي من الأسئلة التي لا يُجاب عنها إلا بنعم أو لا. جميع حقوق هذا البرنامج محفوظة لناشره، Quennet Softwares.</translation>
     </message>
     <message>
         <source>Visit us at %1</source>
-        <translation>زر موقعنا: %1</translation>
+        <translation>زُرْ موقعنا: %1</translation>
     </message>
 </context>
 <context>
@@ -374,7 +374,7 @@ Answers a question with Yes or No: type it, press Get My Answer.
     <name>velmoor::FrmExitScreen</name>
     <message>
         <source>Visit %1 now</source>
-        <translation>زر %1 الآن</translation>
+        <translation>زُرْ %1 الآن</translation>
     </message>
     <message>
         <source>Opens the forum in your browser</source>

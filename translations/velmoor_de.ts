@@ -13,8 +13,8 @@ Answers a question with Yes or No: type it, press Get My Answer.
         <translation>Aufruf: velmoor [--help | --version]
 Beantwortet eine Frage mit Ja oder Nein: Frage eingeben, „Antwort holen“ drücken.
 
-  -h, --help     diese Hilfe zeigen und beenden
-  -v, --version  die Version zeigen und beenden
+  -h, --help     diese Hilfe anzeigen und beenden
+  -v, --version  die Version anzeigen und beenden
 </translation>
     </message>
 </context>
@@ -183,7 +183,7 @@ Beantwortet eine Frage mit Ja oder Nein: Frage eingeben, „Antwort holen“ dr�
     </message>
     <message>
         <source>Please Wait</source>
-        <translation>Moment …</translation>
+        <translation>Moment</translation>
     </message>
     <message>
         <source>black square</source>
@@ -266,7 +266,7 @@ Beantwortet eine Frage mit Ja oder Nein: Frage eingeben, „Antwort holen“ dr�
     </message>
     <message>
         <source>If you enjoyed this program, you will surely like our other programs of the same family as well. The family covers astrology, psychic, tarot, numerology and occult subjects, with a program for every curious mind and for every question that life may bring along the way, from love and work to health, money, luck and fortune.</source>
-        <translation>Wenn Ihnen dieses Programm gefallen hat, mögen Sie sicher auch die anderen Programme seiner Familie. Sie reicht von Astrologie, Hellsehen, Tarot und Numerologie bis zum Okkulten, mit einem Programm für jede Neugier und jede Frage des Lebens, von Liebe und Arbeit bis Gesundheit, Geld, Glück und Schicksal.</translation>
+        <translation>Wenn Ihnen dieses Programm gefallen hat, mögen Sie sicher auch die anderen Programme seiner Familie. Sie reicht von Astrologie, Hellsehen, Tarot und Numerologie bis zum Okkulten, mit einem Programm für jeden neugierigen Geist und jede Frage des Lebens, von Liebe und Arbeit bis zu Gesundheit, Geld, Glück und Schicksal.</translation>
     </message>
     <message>
         <source>All programs of the family are simple, fun and informative, and each of them is as easy to use as this one. Try them all today, and share the experience with your friends and family: they will thank you for it, and so will we all.</source>

@@ -11,7 +11,7 @@ Answers a question with Yes or No: type it, press Get My Answer.
   -v, --version  print the version and exit
 </source>
         <translation>Uso: velmoor [--help | --version]
-Responde una pregunta con Sí o No: escríbala y pulse «Obtener respuesta».
+Responde a una pregunta con Sí o No: escríbala y pulse «Obtener respuesta».
 
   -h, --help     muestra esta ayuda y sale
   -v, --version  muestra la versión y sale
@@ -26,7 +26,7 @@ Responde una pregunta con Sí o No: escríbala y pulse «Obtener respuesta».
     </message>
     <message>
         <source>Opens the fully branded offer in your browser</source>
-        <translation>Abre la oferta de marca completa en el navegador</translation>
+        <translation>Abre la oferta del programa con su propia marca en el navegador</translation>
     </message>
     <message>
         <source>Click here for more details</source>
@@ -57,7 +57,7 @@ Responde una pregunta con Sí o No: escríbala y pulse «Obtener respuesta».
     </message>
     <message>
         <source>Opens the fully branded offer in your browser</source>
-        <translation>Abre la oferta de marca completa en el navegador</translation>
+        <translation>Abre la oferta del programa con su propia marca en el navegador</translation>
     </message>
     <message>
         <source>Opens the co-branding offer in your browser</source>
@@ -167,7 +167,7 @@ Responde una pregunta con Sí o No: escríbala y pulse «Obtener respuesta».
     </message>
     <message>
         <source>Opens the fully branded offer in your browser</source>
-        <translation>Abre la oferta de marca completa en el navegador</translation>
+        <translation>Abre la oferta del programa con su propia marca en el navegador</translation>
     </message>
     <message>
         <source>Enter Your Question</source>

@@ -26,7 +26,7 @@ Répond à une question par Oui ou Non&#xa0;: tapez-la, appuyez sur «&#xa0;Obte
     </message>
     <message>
         <source>Opens the fully branded offer in your browser</source>
-        <translation>Ouvre l&apos;offre de marque complète dans votre navigateur</translation>
+        <translation>Ouvre l&apos;offre de version entièrement à votre marque dans votre navigateur</translation>
     </message>
     <message>
         <source>Click here for more details</source>
@@ -57,7 +57,7 @@ Répond à une question par Oui ou Non&#xa0;: tapez-la, appuyez sur «&#xa0;Obte
     </message>
     <message>
         <source>Opens the fully branded offer in your browser</source>
-        <translation>Ouvre l&apos;offre de marque complète dans votre navigateur</translation>
+        <translation>Ouvre l&apos;offre de version entièrement à votre marque dans votre navigateur</translation>
     </message>
     <message>
         <source>Opens the co-branding offer in your browser</source>
@@ -152,7 +152,7 @@ Répond à une question par Oui ou Non&#xa0;: tapez-la, appuyez sur «&#xa0;Obte
     </message>
     <message>
         <source>Click Here To Visit Quennet Softwares</source>
-        <translation>Visiter Quennet Softwares</translation>
+        <translation>Visitez Quennet Softwares</translation>
     </message>
 </context>
 <context>
@@ -167,7 +167,7 @@ Répond à une question par Oui ou Non&#xa0;: tapez-la, appuyez sur «&#xa0;Obte
     </message>
     <message>
         <source>Opens the fully branded offer in your browser</source>
-        <translation>Ouvre l&apos;offre de marque complète dans votre navigateur</translation>
+        <translation>Ouvre l&apos;offre de version entièrement à votre marque dans votre navigateur</translation>
     </message>
     <message>
         <source>Enter Your Question</source>
@@ -238,7 +238,7 @@ Répond à une question par Oui ou Non&#xa0;: tapez-la, appuyez sur «&#xa0;Obte
     <name>Promo</name>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>Co-marquez ce logiciel pour votre site&#xa0;: plus de fidélité et de trafic. Le nom &amp;&amp; le lien de votre site ici, détails dans «&#xa0;Aide&#xa0;». Cliquez ici pour en savoir plus.</translation>
+        <translation>Associez votre marque à ce logiciel&#xa0;: plus de fidélité et de trafic. Le nom &amp;&amp; le lien de votre site ici, détails dans «&#xa0;Aide&#xa0;». Cliquez ici pour en savoir plus.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -250,19 +250,19 @@ Répond à une question par Oui ou Non&#xa0;: tapez-la, appuyez sur «&#xa0;Obte
     </message>
     <message>
         <source>Programs like this one can only be made and kept up with your support. The best way to support us is to visit our forum at %1 regularly, and take part in the discussions and other activities on the board.</source>
-        <translation>Les programmes comme celui-ci n&apos;existent que grâce à votre soutien. La meilleure façon de nous aider est de visiter notre forum %1 régulièrement et de participer aux discussions et activités.</translation>
+        <translation>Les programmes comme celui-ci n&apos;existent que grâce à votre soutien. La meilleure façon de nous aider est de visiter notre forum %1 régulièrement et de participer aux discussions et aux activités.</translation>
     </message>
     <message>
         <source>Please visit our forum at %1 regularly, and support it by taking part in the discussions and other activities. These programs cannot be supported and kept up unless you visit it regularly.</source>
-        <translation>Visitez régulièrement notre forum %1 et soutenez-le en participant aux discussions et activités. Sans vos visites régulières, ces programmes ne peuvent être ni soutenus ni entretenus.</translation>
+        <translation>Visitez régulièrement notre forum %1 et soutenez-le en participant aux discussions et aux activités. Sans vos visites régulières, ces programmes ne peuvent être ni soutenus ni entretenus.</translation>
     </message>
     <message>
         <source>%1 is a free online discussion forum about divination and fate. To help us develop and maintain this software, please visit it regularly.</source>
-        <translation>%1 est un forum gratuit sur la divination et le destin. Pour nous aider à développer et entretenir ce logiciel, visitez-le régulièrement.</translation>
+        <translation>%1 est un forum gratuit sur la divination et le destin. Pour nous aider à développer et à entretenir ce logiciel, visitez-le régulièrement.</translation>
     </message>
     <message>
         <source>Your forum at %1 needs your help: please visit it regularly and take part in its discussions and activities, so that we can maintain and develop more programs like this one.</source>
-        <translation>Votre forum %1 a besoin de vous&#xa0;: visitez-le régulièrement et participez à ses discussions et activités, pour que nous puissions entretenir et créer d&apos;autres programmes comme celui-ci.</translation>
+        <translation>Votre forum %1 a besoin de vous&#xa0;: visitez-le régulièrement et participez à ses discussions et à ses activités, pour que nous puissions entretenir et créer d&apos;autres programmes comme celui-ci.</translation>
     </message>
     <message>
         <source>If you enjoyed this program, you will surely like our other programs of the same family as well. The family covers astrology, psychic, tarot, numerology and occult subjects, with a program for every curious mind and for every question that life may bring along the way, from love and work to health, money, luck and fortune.</source>
@@ -374,7 +374,7 @@ Répond à une question par Oui ou Non&#xa0;: tapez-la, appuyez sur «&#xa0;Obte
     <name>velmoor::FrmExitScreen</name>
     <message>
         <source>Visit %1 now</source>
-        <translation>Visitez %1 maintenant</translation>
+        <translation>Visitez %1</translation>
     </message>
     <message>
         <source>Opens the forum in your browser</source>

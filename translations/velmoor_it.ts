@@ -26,7 +26,7 @@ Risponde a una domanda con Sì o No: scrivila e premi «Ottieni la risposta».
     </message>
     <message>
         <source>Opens the fully branded offer in your browser</source>
-        <translation>Apre l&apos;offerta con marchio completo nel browser</translation>
+        <translation>Apre l&apos;offerta del programma con il tuo marchio nel browser</translation>
     </message>
     <message>
         <source>Click here for more details</source>
@@ -57,7 +57,7 @@ Risponde a una domanda con Sì o No: scrivila e premi «Ottieni la risposta».
     </message>
     <message>
         <source>Opens the fully branded offer in your browser</source>
-        <translation>Apre l&apos;offerta con marchio completo nel browser</translation>
+        <translation>Apre l&apos;offerta del programma con il tuo marchio nel browser</translation>
     </message>
     <message>
         <source>Opens the co-branding offer in your browser</source>
@@ -167,7 +167,7 @@ Risponde a una domanda con Sì o No: scrivila e premi «Ottieni la risposta».
     </message>
     <message>
         <source>Opens the fully branded offer in your browser</source>
-        <translation>Apre l&apos;offerta con marchio completo nel browser</translation>
+        <translation>Apre l&apos;offerta del programma con il tuo marchio nel browser</translation>
     </message>
     <message>
         <source>Enter Your Question</source>
@@ -238,7 +238,7 @@ Risponde a una domanda con Sì o No: scrivila e premi «Ottieni la risposta».
     <name>Promo</name>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>Metti il tuo marchio su questo software: più fedeltà e traffico per il tuo sito. Il nome &amp;&amp; link del tuo sito qui, dettagli in «Guida». Fai clic qui per saperne di più.</translation>
+        <translation>Metti il tuo marchio su questo software: più fedeltà e traffico per il tuo sito. Il nome &amp;&amp; il link del tuo sito qui, dettagli in «Guida». Fai clic qui per saperne di più.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -385,7 +385,7 @@ Risponde a una domanda con Sì o No: scrivila e premi «Ottieni la risposta».
     <name>velmoor::FrmMain</name>
     <message>
         <source>Plese Enter Your Question</source>
-        <translation>Inserisci la tua domanda</translation>
+        <translation>Scrivi la tua domanda</translation>
     </message>
 </context>
 <context>

@@ -367,7 +367,7 @@ Answers a question with Yes or No: type it, press Get My Answer.
     <message>
         <source>Answer Is %1</source>
         <comment>spoken as the answer appears</comment>
-        <translation>答えは%1です</translation>
+        <translation>答えは「%1」</translation>
     </message>
 </context>
 <context>

@@ -49,7 +49,7 @@ Odpowiada na pytanie Tak lub Nie: wpisz je i naciśnij „Pokaż odpowiedź”.
     </message>
     <message>
         <source>Velmoor Result</source>
-        <translation>Wynik Velmoor</translation>
+        <translation>Wynik programu Velmoor</translation>
     </message>
     <message>
         <source>Answer Is</source>
@@ -266,7 +266,7 @@ Odpowiada na pytanie Tak lub Nie: wpisz je i naciśnij „Pokaż odpowiedź”.
     </message>
     <message>
         <source>If you enjoyed this program, you will surely like our other programs of the same family as well. The family covers astrology, psychic, tarot, numerology and occult subjects, with a program for every curious mind and for every question that life may bring along the way, from love and work to health, money, luck and fortune.</source>
-        <translation>Jeśli spodobał Ci się ten program, na pewno polubisz też inne programy z tej samej rodziny. Astrologia, jasnowidzenie, tarot, numerologia i okultyzm: program dla każdego ciekawego umysłu i na każde pytanie życia, od miłości i pracy po zdrowie, pieniądze, szczęście i los.</translation>
+        <translation>Jeśli spodobał Ci się ten program, na pewno polubisz też inne programy z tej samej rodziny. Astrologia, jasnowidzenie, tarot, numerologia i okultyzm: program dla każdego ciekawego umysłu i na każde życiowe pytanie, od miłości i pracy po zdrowie, pieniądze, szczęście i los.</translation>
     </message>
     <message>
         <source>All programs of the family are simple, fun and informative, and each of them is as easy to use as this one. Try them all today, and share the experience with your friends and family: they will thank you for it, and so will we all.</source>

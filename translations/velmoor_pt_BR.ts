@@ -26,7 +26,7 @@ Responde a uma pergunta com Sim ou Não: digite-a e pressione “Obter resposta�
     </message>
     <message>
         <source>Opens the fully branded offer in your browser</source>
-        <translation>Abre a oferta de marca completa no navegador</translation>
+        <translation>Abre a oferta do programa com a sua marca no navegador</translation>
     </message>
     <message>
         <source>Click here for more details</source>
@@ -57,7 +57,7 @@ Responde a uma pergunta com Sim ou Não: digite-a e pressione “Obter resposta�
     </message>
     <message>
         <source>Opens the fully branded offer in your browser</source>
-        <translation>Abre a oferta de marca completa no navegador</translation>
+        <translation>Abre a oferta do programa com a sua marca no navegador</translation>
     </message>
     <message>
         <source>Opens the co-branding offer in your browser</source>
@@ -163,11 +163,11 @@ Responde a uma pergunta com Sim ou Não: digite-a e pressione “Obter resposta�
     </message>
     <message>
         <source>Velmoor is a simple divination tool that can be used to solve your simple problems in life. Make sure that your questions can be answered only in Yes / No form.</source>
-        <translation>Velmoor é uma ferramenta de adivinhação simples para os pequenos problemas da vida. Faça perguntas que possam ser respondidas só com Sim ou Não.</translation>
+        <translation>O Velmoor é uma ferramenta de adivinhação simples para os pequenos problemas da vida. Faça perguntas que possam ser respondidas só com Sim ou Não.</translation>
     </message>
     <message>
         <source>Opens the fully branded offer in your browser</source>
-        <translation>Abre a oferta de marca completa no navegador</translation>
+        <translation>Abre a oferta do programa com a sua marca no navegador</translation>
     </message>
     <message>
         <source>Enter Your Question</source>
@@ -339,7 +339,7 @@ Responde a uma pergunta com Sim ou Não: digite-a e pressione “Obter resposta�
     <name>velmoor::FrmAbout</name>
     <message>
         <source>Velmoor is a simple divination tool that can be used to solve your simple problems in life. Questions that can only be answered in yes / no form will have the most accurate results. All rights to this software are held by its publisher, Quennet Softwares.</source>
-        <translation>Velmoor é uma ferramenta de adivinhação simples para resolver os pequenos problemas da vida. Perguntas que só podem ser respondidas com sim ou não dão os resultados mais precisos. Todos os direitos deste software pertencem ao editor, Quennet Softwares.</translation>
+        <translation>O Velmoor é uma ferramenta de adivinhação simples para resolver os pequenos problemas da vida. Perguntas que só podem ser respondidas com sim ou não dão os resultados mais precisos. Todos os direitos deste software pertencem ao editor, Quennet Softwares.</translation>
     </message>
     <message>
         <source>Visit us at %1</source>

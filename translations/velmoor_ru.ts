@@ -105,7 +105,7 @@ Answers a question with Yes or No: type it, press Get My Answer.
     </message>
     <message>
         <source>Make Money &amp;Online</source>
-        <translation>&amp;Заработок в Интернете</translation>
+        <translation>&amp;Заработать в Интернете</translation>
     </message>
 </context>
 <context>
@@ -116,7 +116,7 @@ Answers a question with Yes or No: type it, press Get My Answer.
     </message>
     <message>
         <source>Refer A Friend</source>
-        <translation>Порекомендуйте другу</translation>
+        <translation>Порекомендовать другу</translation>
     </message>
     <message>
         <source>Your Name</source>
@@ -231,7 +231,7 @@ Answers a question with Yes or No: type it, press Get My Answer.
     </message>
     <message>
         <source>Make Money &amp;Online</source>
-        <translation>&amp;Заработок в Интернете</translation>
+        <translation>&amp;Заработать в Интернете</translation>
     </message>
 </context>
 <context>

@@ -238,7 +238,7 @@ Answers a question with Yes or No: type it, press Get My Answer.
     <name>Promo</name>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>将本软件与您的网站联合冠名，提升网站的忠诚度和访问量。在此放上您网站的名称 &amp;&amp; 链接，详见“帮助”。单击此处了解联合品牌的更多信息。</translation>
+        <translation>将本软件与您的网站联合冠名，提升用户忠诚度和访问量。在此放上您网站的名称 &amp;&amp; 链接，详见“帮助”。单击此处了解联合品牌的更多信息。</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -367,7 +367,7 @@ Answers a question with Yes or No: type it, press Get My Answer.
     <message>
         <source>Answer Is %1</source>
         <comment>spoken as the answer appears</comment>
-        <translation>答案是%1</translation>
+        <translation>答案为%1</translation>
     </message>
 </context>
 <context>

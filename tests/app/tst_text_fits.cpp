@@ -14,10 +14,12 @@
 #include "widgets/look.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
 #include <QTextLayout>
 #include <QWindow>
@@ -37,8 +39,7 @@ QStringList clipped(QWidget *window)
     if (!window->windowHandle() || !window->windowHandle()->handle())
         return {window->objectName() + QStringLiteral(": the window was not made")};
     QStringList found;
-    const auto check = [&](const QWidget *control, QSize needed) {
-        const QSize room = control->contentsRect().size();
+    const auto check = [&](const QWidget *control, QSize needed, QSize room) {
         if (needed.width() > room.width() || needed.height() > room.height())
             found << QStringLiteral("%1 %2: needs %3x%4, has %5x%6")
                          .arg(window->objectName(), control->objectName())
@@ -51,15 +52,28 @@ QStringList clipped(QWidget *window)
         if (!label->isVisibleTo(window) || label->text().isEmpty() || label->textFormat() == Qt::RichText)
             continue;
         const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
-        check(label, QFontMetrics(label->font())
-                         .boundingRect(label->contentsRect(), flags, withoutMnemonic(label->text()))
-                         .size());
+        check(label,
+              QFontMetrics(label->font())
+                  .boundingRect(label->contentsRect(), flags, withoutMnemonic(label->text()))
+                  .size(),
+              label->contentsRect().size());
     }
     for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
         if (!button->isVisibleTo(window) || button->text().isEmpty())
             continue;
+        // The ink too: a last letter may reach past its advance ("t" in some faces).
         const QFontMetrics metrics(button->font());
-        check(button, {metrics.horizontalAdvance(withoutMnemonic(button->text())), metrics.height()});
+        const QString text = withoutMnemonic(button->text());
+        const QSize needed(qMax(metrics.horizontalAdvance(text), metrics.boundingRect(text).right() + 1),
+                           metrics.height());
+        // A check box's text has the room its box and the space after it leave.
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        check(button, needed,
+              qobject_cast<QCheckBox *>(button)
+                  ? button->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, button).size()
+                  : button->contentsRect().size());
     }
     for (QGroupBox *box : window->findChildren<QGroupBox *>()) {
         QStyleOptionGroupBox option;
