@@ -21,6 +21,15 @@ FrmExitScreen::FrmExitScreen(Services &services, const ModHelp &help, ModTellAFr
     m_ui->Check1->setText(tr("Visit %1 now").arg(forumAddress()));
     // A check box only in looks: each tick opens the forum.
     markAsLink(*m_ui->Check1, tr("Opens the forum in your browser"));
+    // Its box stands on the window's own light background: white with a black tick, as the
+    // design draws it, it reads as unticked on a dark desktop too (whose dark base colour
+    // made it a black square that looked ticked).
+    if (!look::usingSystemColours()) {
+        QPalette box = m_ui->Check1->palette();
+        box.setColor(QPalette::Base, look::kWhite);
+        box.setColor(QPalette::Text, look::kBlack);
+        m_ui->Check1->setPalette(box);
+    }
     markAsWindow(*this);
     m_ui->Label3->setText(promo::familyText(layoutDirection()));
     // Bold underlined Verdana 9 pt, drawn a little tighter: the face that stands in for

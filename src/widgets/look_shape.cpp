@@ -125,6 +125,9 @@ void fixClientSize(QWidget &window, QSize client)
     } else {
         window.setFixedSize(client);
     }
+    // A fixed window has a fixed frame: no sizing border, no resize cursor at its edges, no
+    // maximise (on Windows; elsewhere the window manager reads the fixed size itself).
+    window.setWindowFlag(Qt::MSWindowsFixedSizeDialogHint, true);
     centreFrame(window, g_frameMargins);
     new FrameCentring(window, g_frameMargins);
     if (window.isRightToLeft())

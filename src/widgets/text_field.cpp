@@ -3,6 +3,7 @@
 #include <QMimeData>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTextDocument>
 
 #include <algorithm>
 #include <cmath>
@@ -26,7 +27,18 @@ bool hasLongWord(const QString &text)
 } // namespace
 
 TextField::TextField(QWidget *parent) : QPlainTextEdit(parent)
-{}
+{
+    followLayoutDirection();
+}
+
+void TextField::followLayoutDirection()
+{
+    // Right to left, every line runs so, an empty one too: Qt would otherwise place the
+    // caret of an empty field by the keyboard's direction, at the left for a Latin keyboard.
+    QTextOption option = document()->defaultTextOption();
+    option.setTextDirection(isRightToLeft() ? Qt::RightToLeft : Qt::LayoutDirectionAuto);
+    document()->setDefaultTextOption(option);
+}
 
 void TextField::setFrameColour(const QColor &colour)
 {
@@ -36,6 +48,8 @@ void TextField::setFrameColour(const QColor &colour)
 
 bool TextField::event(QEvent *event)
 {
+    if (event->type() == QEvent::LayoutDirectionChange)
+        followLayoutDirection();
     if (event->type() != QEvent::Paint || !m_frameColour)
         return QPlainTextEdit::event(event);
     // In device pixels from the widget's corner: the line and the ground inside it share

@@ -27,6 +27,7 @@ protected:
     void insertFromMimeData(const QMimeData *source) override;
 
 private:
+    void followLayoutDirection();
     std::optional<QColor> m_frameColour;
 };
 

@@ -144,8 +144,15 @@ def main(binary, out):
         d.close()
 
 
+def appeal_of(d, screen):
+    """The appeal the exit screen shows: its one label that names the forum."""
+    return next(a.get_name() for a in d.descendants(screen)
+                if a.get_role_name() == "label" and "velmoor-forum" in a.get_name())
+
+
 def shoot_language(d, language, folder, shoot, shoot_box):
-    """Every window, and two message boxes, in `language`."""
+    """Every window, the "Please Wait" panel, each appeal of the exit screen and every
+    message box, in `language`."""
     def tr(source, context=None):
         return translated(language, source, context)
 
@@ -168,13 +175,46 @@ def shoot_language(d, language, folder, shoot, shoot_box):
     d.click(d.find(main_window, "text"))
     d.type("?")
     d.click(d.find(main_window, "push button", tr("Get My Answer")))
+    time.sleep(2.5)
+    shoot(main_window, "please-wait", folder)
     result = program.window_containing("label", tr("Answer Is"))
     shoot(result, "result-window", folder)
     choose(result, "&File", "E&xit")
     screen = program.window_containing("push button", tr("E&xit"))
+    appeals = {appeal_of(d, screen)}
     shoot(screen, "exit-screen", folder)
+    # The exit screen's boxes: the form refused, a space typed, one address twice.
+    refer = tr("Refer A Friend &Now")
+    d.click(d.find(screen, "push button", refer))
+    shoot_box(program, "message-referral", folder)
+    fields = [a for a in d.descendants(screen) if a.get_role_name() == "text"]
+    email, friend = (next(a for a in fields if d.text_of(a) == tr(prompt))
+                     for prompt in ("Your Email Address", "Friend's Email Address"))
+    d.click(email)
+    d.type(" ")
+    shoot_box(program, "message-space-in-email", folder)
+    for field in (email, friend):
+        d.click(field)
+        d.type("ann@example.org")
+    d.click(d.find(screen, "push button", refer))
+    shoot_box(program, "message-distinct-addresses", folder)
+    shoot_box(d.start(env={"LANGUAGE": language}), "message-already-running", folder)
     d.click(d.find(screen, "push button", tr("E&xit")))
     program.wait_exit()
+
+    # Each of the four appeals, drawn afresh at each start (a dozen starts at most).
+    for _ in range(12):
+        if len(appeals) == 4:
+            break
+        program = d.start(env={"LANGUAGE": language})
+        choose(program.window_containing("push button", tr("Get My Answer")), "&File", "E&xit")
+        screen = program.window_containing("push button", tr("E&xit"))
+        appeal = appeal_of(d, screen)
+        if appeal not in appeals:
+            appeals.add(appeal)
+            shoot(screen, "exit-screen-appeal-%d" % len(appeals), folder)
+        d.click(d.find(screen, "push button", tr("E&xit")))
+        program.wait_exit()
 
     later = d.start(days_later=15, env={"LANGUAGE": language})
     box, _ = later.message_box()
