@@ -31,7 +31,9 @@ PROGRAMS = [("velmoor.exe", "velmoor.exe"), ("bare Qt Widgets window", "bare_qt.
 def main():
     server, run.DISPLAY = run.start_x()
     env = {"PATH": "/usr/bin:/bin", "DISPLAY": run.DISPLAY, "HOME": os.environ.get("HOME", "/root"),
-           "WINEPREFIX": os.path.join(FOLDER, "wine"), "WINEDEBUG": "-all", "WINEDLLOVERRIDES": "mscoree,mshtml="}
+           "WINEPREFIX": os.path.join(FOLDER, "wine"), "WINEDEBUG": "-all",
+           # no menu entries or file types written into the user's home
+           "WINEDLLOVERRIDES": "mscoree,mshtml=;winemenubuilder.exe=d"}
     try:
         # Not captured: Wine's services would hold the output open for good.
         quiet = {"stdout": subprocess.DEVNULL, "stderr": subprocess.DEVNULL}

@@ -145,9 +145,9 @@ def main(binary, out):
 
 
 def appeal_of(d, screen):
-    """The appeal the exit screen shows: its one label that names the forum."""
+    """The appeal the exit screen shows: the one text that names the forum and is no link."""
     return next(a.get_name() for a in d.descendants(screen)
-                if a.get_role_name() == "label" and "velmoor-forum" in a.get_name())
+                if a.get_role_name() not in ("link", "check box") and "velmoor-forum" in a.get_name())
 
 
 def shoot_language(d, language, folder, shoot, shoot_box):

@@ -17,6 +17,7 @@ import time
 import unittest
 
 from e2e_case import DesktopCase
+from pixels import decode_ppm
 
 SEED = int(os.environ.get("VELMOOR_MONKEY_SEED", "20261207"))
 EVENTS = int(os.environ.get("VELMOOR_MONKEY_EVENTS", "2000"))
@@ -27,8 +28,8 @@ EDIT_KEYS = ["ctrl+v", "ctrl+c", "ctrl+x", "ctrl+z", "ctrl+a", "shift+Insert", "
 PNG = subprocess.run(["convert", "-size", "8x8", "xc:blue", "png:-"], capture_output=True, check=True).stdout
 HOLDINGS = [(None, None), (b"Will it? 42 \xc2\xbd", "UTF8_STRING"), (PNG, "image/png")]
 HELD_KEYS = ["Return", "KP_Enter", "space", "Tab", "a"]
-QUESTION_WINDOW = (518, 355)  # its client area below the menu bar
-GET_MY_ANSWER = (1 + 144 + 112, 40 + 219 + 16)  # its middle, from there
+QUESTION_WIDTH = 518  # the question window's client area
+SILVER = (192, 192, 192)  # Get My Answer's face
 
 
 class MonkeyEvents:
@@ -41,6 +42,17 @@ class MonkeyEvents:
         out = self.desktop.xdotool("getwindowgeometry", "--shell", wid)
         v = dict(line.split("=") for line in out.split())
         return int(v["X"]), int(v["Y"]), int(v["WIDTH"]), int(v["HEIGHT"])
+
+    def get_my_answer(self, x, y, w, h):
+        """The middle of Get My Answer, where it is drawn now: the silver face of the question
+        window's lower half (a menu bar above may share the colour); None when it is hidden."""
+        top = y + h // 2
+        rows = decode_ppm(self.desktop.grab(x, top, w, y + h - top))
+        silver = [(px, py) for py, row in enumerate(rows) for px, colour in enumerate(row) if colour == SILVER]
+        if not silver:
+            return None
+        xs, ys = [p[0] for p in silver], [p[1] for p in silver]
+        return x + (min(xs) + max(xs)) // 2, top + (min(ys) + max(ys)) // 2
 
     def one(self, program, n):
         d, rng = self.desktop, self.rng
@@ -60,8 +72,9 @@ class MonkeyEvents:
                 if not windows:
                     return
                 x, y, w, h = self.geometry(rng.choice(windows))
-                if w == QUESTION_WINDOW[0] and rng.random() < 0.7:
-                    px, py = x + GET_MY_ANSWER[0], y + h - QUESTION_WINDOW[1] + GET_MY_ANSWER[1]
+                aim = self.get_my_answer(x, y, w, h) if w == QUESTION_WIDTH and rng.random() < 0.7 else None
+                if aim:
+                    px, py = aim
                 else:
                     px, py = x + rng.randrange(max(w, 1)), y + rng.randrange(max(h, 1))
                 count, delay = rng.randint(5, 30), rng.choice((30, 60, 100))

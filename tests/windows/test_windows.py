@@ -68,9 +68,11 @@ class WineWindows:
                     raise
         windows = []
         for line in out.splitlines():
-            handle, owner, topmost, foreground, frame, client, title = line.rstrip("\r").split("\t")
+            fields = line.rstrip("\r").split("\t")
+            handle, owner, topmost, foreground, sizing, frame, client, title = fields
             windows.append({"handle": int(handle), "owner": int(owner), "topmost": topmost == "1",
-                            "foreground": foreground == "1", "frame": tuple(map(int, frame.split(","))),
+                            "foreground": foreground == "1", "sizing": sizing == "1",
+                            "frame": tuple(map(int, frame.split(","))),
                             "client": tuple(map(int, client.split(","))), "title": title})
         return windows
 
@@ -512,6 +514,7 @@ class Windows(unittest.TestCase):
         d, w = self.desktop, self.wine
         program = d.start()
         main = w.one(CAPTION, MENU_FREE["main"][0])["handle"]
+        self.assertFalse(w.get(main)["sizing"], "a fixed window with a sizing frame")
         frames = [w.get(main)["frame"]]
         wait_for(lambda: frames.append(w.get(main)["frame"]) or frames[-1] == frames[-2], 10)  # placed
         x, y, width, height = frames[-1]
@@ -537,6 +540,7 @@ class Windows(unittest.TestCase):
         d.xdotool("key", "--delay", 100, "alt+h", "a")
         about = wait_for(lambda: next((a for a in w.titled(CAPTION) if a["owner"] == main), None), 15,
                          message="no about window")
+        self.assertFalse(about["sizing"])
         wait_for(lambda: w.foreground() == about["handle"], 5, message="the about window has no focus")
         d.xdotool("key", "Return")
         wait_for(lambda: w.get(about["handle"]) is None, 10, message="Return left the about window open")
@@ -553,7 +557,7 @@ class Windows(unittest.TestCase):
             wait_for(lambda: w.foreground() == other["handle"], 10, message="notepad has no focus")
             w.close(main)
             exit_screen = w.one(CAPTION, MENU_FREE["exit"][0])
-            self.assertTrue(exit_screen["topmost"])
+            self.assertEqual((exit_screen["topmost"], exit_screen["sizing"]), (True, False))
             self.assertTrue(w.above(exit_screen["handle"], other["handle"]))
             if OWN_DESKTOP:
                 self.assertEqual(w.foreground(), other["handle"])

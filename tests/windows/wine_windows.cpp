@@ -1,10 +1,10 @@
 // The top-level windows as Windows sees them, for the Wine scenarios (Wine's own desktop
 // shows the X server one window for all of them): each visible window from the top of the
 // stacking order down, one line each, tab-separated: handle, owner, topmost (0/1),
-// foreground (0/1), the window's rectangle and its client area's (x,y,w,h on the screen),
-// title. `wine_windows close HANDLE` asks a window to close, as a task bar's Close does;
-// `wine_windows event NAME` holds an event of that name (another program's namesake of the
-// one-copy guard) until its standard input closes.
+// foreground (0/1), a sizing frame (0/1), the window's rectangle and its client area's
+// (x,y,w,h on the screen), title. `wine_windows close HANDLE` asks a window to close, as a
+// task bar's Close does; `wine_windows event NAME` holds an event of that name (another
+// program's namesake of the one-copy guard) until its standard input closes.
 
 #include <windows.h>
 
@@ -26,12 +26,13 @@ BOOL CALLBACK print(HWND window, LPARAM)
     POINT origin{0, 0};
     ClientToScreen(window, &origin);
     const bool topmost = (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-    std::printf("%llu\t%llu\t%d\t%d\t%ld,%ld,%ld,%ld\t%ld,%ld,%ld,%ld\t%ls\n",
+    const bool sizing = (GetWindowLongW(window, GWL_STYLE) & WS_THICKFRAME) != 0;
+    std::printf("%llu\t%llu\t%d\t%d\t%d\t%ld,%ld,%ld,%ld\t%ld,%ld,%ld,%ld\t%ls\n",
                 static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(window)),
                 static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(GetWindow(window, GW_OWNER))),
-                topmost ? 1 : 0, GetForegroundWindow() == window ? 1 : 0, frame.left, frame.top,
-                frame.right - frame.left, frame.bottom - frame.top, origin.x, origin.y, client.right,
-                client.bottom, title);
+                topmost ? 1 : 0, GetForegroundWindow() == window ? 1 : 0, sizing ? 1 : 0, frame.left,
+                frame.top, frame.right - frame.left, frame.bottom - frame.top, origin.x, origin.y,
+                client.right, client.bottom, title);
     return TRUE;
 }
 
