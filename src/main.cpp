@@ -97,6 +97,7 @@ int main(int argc, char *argv[])
     installFontSubstitutes();
     look::useSystemColours(highContrastRequested());
     look::chooseStyle();
+    look::keepDisabledTextReadable();
 
     const QString applicationName = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
     DesktopPageOpener opener;

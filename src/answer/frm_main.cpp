@@ -18,7 +18,11 @@ FrmMain::FrmMain(Services &services, qint16 &intAnswer)
 {
     m_ui->setupUi(this);
     setWindowTitle(kWindowCaption);
-    setWindowIcon(applicationIcon());
+    // What the first frame does not show waits for it: the icon's larger sizes, and the
+    // "Please Wait" panel's face and sheet (eventFilter).
+    setWindowIcon(applicationIcon(IconSizes::Small));
+    installEventFilter(this);
+    m_ui->picMessage->installEventFilter(this);
     paint();
     for (int dot = 1; dot <= kDotCount; ++dot) {
         // A dot the form lacks is a build that cannot run: say which, at once.
@@ -35,7 +39,6 @@ FrmMain::FrmMain(Services &services, qint16 &intAnswer)
     connect(m_ui->mnuExit, &QAction::triggered, this, &QWidget::close);
     connect(m_ui->cmdNext, &QPushButton::clicked, this, &FrmMain::cmdNext_Click);
     m_ui->Label2->adjustSize();
-    m_ui->pi->adjustSize();
     m_ui->txtQuestion->setFocus();
 
     // Precise timers started in this order: when both fall due, Timer1 is handled first
@@ -89,7 +92,6 @@ void FrmMain::paint()
     ui.txtQuestion->setFont(formFont());
     setBackground(*ui.picMessage, kNavy);
     setColours(*ui.pi, kCream);
-    ui.pi->setFont(boldFormFont(12));
 }
 
 void FrmMain::Form_Unload()
@@ -152,17 +154,38 @@ void FrmMain::stopTimers()
 
 void FrmMain::setWaitPanelVisible(bool visible)
 {
-    if (visible && m_ui->picMessage->styleSheet().isEmpty()) {
-        QStringList dots;
-        for (const QWidget *dot : m_dots)
-            dots << u'#' + dot->objectName();
-        m_ui->picMessage->setStyleSheet(
-            dots.join(QStringLiteral(", "))
-            + QStringLiteral(" { background: %1; border: 1px solid %2; border-radius: 4px; }")
-                  .arg(look::css(look::kYellow, QPalette::Highlight),
-                       look::css(look::kCream, QPalette::WindowText)));
-    }
     m_ui->picMessage->setVisible(visible);
+}
+
+bool FrmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == this && event->type() == QEvent::Paint) {
+        removeEventFilter(this);
+        QTimer::singleShot(0, this, [this] { setWindowIcon(applicationIcon()); });
+    } else if (watched == m_ui->picMessage && event->type() == QEvent::Show) {
+        m_ui->picMessage->removeEventFilter(this);
+        preparePanel();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void FrmMain::preparePanel()
+{
+    // "Please Wait" in its own face, sized to it from its reading end.
+    QLabel &pi = *m_ui->pi;
+    const QRect before = pi.geometry();
+    pi.setFont(boldFormFont(12));
+    pi.adjustSize();
+    if (isRightToLeft())
+        pi.move(before.right() + 1 - pi.width(), pi.y());
+    QStringList dots;
+    for (const QWidget *dot : m_dots)
+        dots << u'#' + dot->objectName();
+    m_ui->picMessage->setStyleSheet(
+        dots.join(QStringLiteral(", "))
+        + QStringLiteral(" { background: %1; border: 1px solid %2; border-radius: 4px; }")
+              .arg(look::css(look::kYellow, QPalette::Highlight),
+                   look::css(look::kCream, QPalette::WindowText)));
 }
 
 void FrmMain::showDot(int index)

@@ -37,8 +37,12 @@ signals:
     // The window was closed (its closing behaviour ran).
     void closed();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void paint();
+    void preparePanel();
     void cmdNext_Click();
     bool ValidateQuestion();
     void Timer1_Timer();

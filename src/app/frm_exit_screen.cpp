@@ -11,6 +11,40 @@
 
 namespace velmoor {
 
+namespace {
+// The forum's check box stands on the window's own light background: white with a black
+// tick, as the design draws it, it reads as unticked on a dark desktop too, whose base
+// colour made it a black square that looked ticked. Set again whenever the style sheet
+// gives the box the desktop's colours back (at its polish, and when the desktop's change).
+class LightBox : public QObject {
+public:
+    explicit LightBox(QWidget &box) : QObject(&box)
+    {
+        light(box);
+        box.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Polish || event->type() == QEvent::PaletteChange)
+            light(*static_cast<QWidget *>(watched));
+        return false;
+    }
+
+private:
+    static void light(QWidget &box)
+    {
+        QPalette palette = box.palette();
+        if (palette.color(QPalette::Base) == look::kWhite && palette.color(QPalette::Text) == look::kBlack)
+            return;
+        palette.setColor(QPalette::Base, look::kWhite);
+        palette.setColor(QPalette::Text, look::kBlack);
+        box.setPalette(palette);
+    }
+};
+} // namespace
+
 FrmExitScreen::FrmExitScreen(Services &services, const ModHelp &help, ModTellAFriend &referral)
     : m_ui(std::make_unique<Ui::FrmExitScreen>()), m_services(services), m_help(help)
 {
@@ -21,15 +55,8 @@ FrmExitScreen::FrmExitScreen(Services &services, const ModHelp &help, ModTellAFr
     m_ui->Check1->setText(tr("Visit %1 now").arg(forumAddress()));
     // A check box only in looks: each tick opens the forum.
     markAsLink(*m_ui->Check1, tr("Opens the forum in your browser"));
-    // Its box stands on the window's own light background: white with a black tick, as the
-    // design draws it, it reads as unticked on a dark desktop too (whose dark base colour
-    // made it a black square that looked ticked).
-    if (!look::usingSystemColours()) {
-        QPalette box = m_ui->Check1->palette();
-        box.setColor(QPalette::Base, look::kWhite);
-        box.setColor(QPalette::Text, look::kBlack);
-        m_ui->Check1->setPalette(box);
-    }
+    if (!look::usingSystemColours())
+        new LightBox(*m_ui->Check1);
     markAsWindow(*this);
     m_ui->Label3->setText(promo::familyText(layoutDirection()));
     // Bold underlined Verdana 9 pt, drawn a little tighter: the face that stands in for

@@ -55,15 +55,17 @@ void makeTopmostWithoutActivating(QWidget &window)
     window.setAttribute(Qt::WA_ShowWithoutActivating, true);
 }
 
-QIcon applicationIcon()
+QIcon applicationIcon(IconSizes sizes)
 {
     // Each size rendered from the one vector drawing when building, so every size is crisp;
     // decoded once, for every window of the run (and dropped before the application goes).
-    static QIcon icon;
+    static QIcon all, small;
+    QIcon &icon = sizes == IconSizes::All ? all : small;
     if (icon.isNull()) {
         for (const int size : {16, 24, 32, 48, 64, 128})
-            icon.addFile(QStringLiteral(":/velmoor/icon-%1.png").arg(size), QSize(size, size));
-        qAddPostRoutine([] { icon = QIcon(); });
+            if (sizes == IconSizes::All || size <= 32)
+                icon.addFile(QStringLiteral(":/velmoor/icon-%1.png").arg(size), QSize(size, size));
+        qAddPostRoutine([] { all = small = QIcon(); });
     }
     return icon;
 }

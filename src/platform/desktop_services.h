@@ -26,7 +26,9 @@ public:
 // window. Set before the window is first shown.
 void makeTopmostWithoutActivating(QWidget &window);
 
-// The icon every window of the program carries.
-QIcon applicationIcon();
+// The icon every window of the program carries: every size, or the small ones a title bar
+// and a task bar first show (the rest, decoded later, come after the first frame).
+enum class IconSizes { Small, All };
+QIcon applicationIcon(IconSizes sizes = IconSizes::All);
 
 } // namespace velmoor

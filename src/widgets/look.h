@@ -69,6 +69,11 @@ inline const std::array<NamedColour, 15> kNamedColours{{{"violet", kViolet},
 void useSystemColours(bool system);
 bool usingSystemColours();
 
+// Under dark system colours, disabled text dimmed but readable, at least 3:1 against what it
+// stands on, as the desktop's own dimmed text is: Windows' dark colours gave Qt a disabled
+// text colour barely apart from the menu bar's. Light palettes and readable ones are kept.
+void keepDisabledTextReadable();
+
 // The style Qt's controls are drawn in, chosen once the language is, before any window.
 // On Windows under a dark colour scheme, Fusion, from the system's palette: Qt 6.4's Windows
 // style draws them from the light visual theme whatever the system's colours, with the

@@ -3,10 +3,12 @@
 #include "widgets/look.h"
 #include "widgets/look_faces.h"
 
+#include <QApplication>
 #include <QRegularExpression>
 #include <QWidget>
 
 #include <algorithm>
+#include <cmath>
 
 namespace velmoor {
 
@@ -23,6 +25,61 @@ void fill(QWidget &widget, const QColor &background)
     widget.setAutoFillBackground(true);
 }
 } // namespace
+
+namespace {
+double luminance(const QColor &colour)
+{
+    const auto linear = [](double c) {
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF())
+           + 0.0722 * linear(colour.blueF());
+}
+
+double contrast(const QColor &a, const QColor &b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The disabled text of a dark palette moved towards its enabled colour until it reads.
+bool readableDisabledText(QPalette &palette)
+{
+    bool changed = false;
+    for (const auto &[text, ground] :
+         {std::pair{QPalette::WindowText, QPalette::Window},
+          std::pair{QPalette::ButtonText, QPalette::Button}, std::pair{QPalette::Text, QPalette::Base}}) {
+        const QColor enabled = palette.color(QPalette::Active, text);
+        const QColor background = palette.color(QPalette::Disabled, ground);
+        QColor disabled = palette.color(QPalette::Disabled, text);
+        if (enabled.lightness() <= background.lightness() || contrast(disabled, background) >= 3.0)
+            continue;
+        for (int step = 1; step <= 20 && contrast(disabled, background) < 3.0; ++step) {
+            const double t = step / 20.0;
+            disabled =
+                QColor::fromRgbF(float(background.redF() + t * (enabled.redF() - background.redF())),
+                                 float(background.greenF() + t * (enabled.greenF() - background.greenF())),
+                                 float(background.blueF() + t * (enabled.blueF() - background.blueF())));
+        }
+        palette.setColor(QPalette::Disabled, text, disabled);
+        changed = true;
+    }
+    return changed;
+}
+} // namespace
+
+void look::keepDisabledTextReadable()
+{
+    // The application's palette, then those Qt takes from the system for menus alone.
+    QPalette palette = QApplication::palette();
+    if (readableDisabledText(palette))
+        QApplication::setPalette(palette);
+    for (const char *widgetClass : {"QMenuBar", "QMenu"}) {
+        QPalette own = QApplication::palette(widgetClass);
+        if (readableDisabledText(own))
+            QApplication::setPalette(own, widgetClass);
+    }
+}
 
 void look::useSystemColours(bool system)
 {
