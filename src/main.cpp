@@ -92,7 +92,9 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral(VELMOOR_APP_ID));
     // The program ends through EndProgram only, never because its last window hid.
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setWindowIcon(applicationIcon());
+    // The small sizes only until the first window is drawn (frm_main.cpp): decoding the icon's
+    // every size would hold up the first frame.
+    QApplication::setWindowIcon(applicationIcon(IconSizes::Small));
     installAccessibleRoles();
     installFontSubstitutes();
     look::useSystemColours(highContrastRequested());

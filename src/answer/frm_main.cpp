@@ -161,7 +161,10 @@ bool FrmMain::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == this && event->type() == QEvent::Paint) {
         removeEventFilter(this);
-        QTimer::singleShot(0, this, [this] { setWindowIcon(applicationIcon()); });
+        QTimer::singleShot(0, this, [this] {
+            QApplication::setWindowIcon(applicationIcon());
+            setWindowIcon(applicationIcon());
+        });
     } else if (watched == m_ui->picMessage && event->type() == QEvent::Show) {
         m_ui->picMessage->removeEventFilter(this);
         preparePanel();

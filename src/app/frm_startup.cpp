@@ -10,7 +10,7 @@ FrmStartup::FrmStartup(Services &services, const ModHelp &help) : m_services(ser
 {
     setObjectName(QStringLiteral("frmStartup"));
     setWindowTitle(kWindowCaption);
-    setWindowIcon(IMGIcon(1));
+    setWindowIcon(applicationIcon(IconSizes::Small)); // a window never shown: IMGIcon(1)'s small sizes
 }
 
 QIcon FrmStartup::IMGIcon(int index)

@@ -27,7 +27,8 @@ public:
 void makeTopmostWithoutActivating(QWidget &window);
 
 // The icon every window of the program carries: every size, or the small ones a title bar
-// and a task bar first show (the rest, decoded later, come after the first frame).
+// and a task bar first show. Each size is decoded as the icon is first asked for, so the
+// program asks for the small ones until its first window is drawn.
 enum class IconSizes { Small, All };
 QIcon applicationIcon(IconSizes sizes = IconSizes::All);
 
