@@ -20,8 +20,13 @@ class Links(DesktopCase):
 
     def link(self, window, starts):
         d = self.desktop
-        return next(a for a in d.descendants(window)
-                    if a.get_role_name() == "link" and a.get_name().startswith(starts) and d.showing(a))
+
+        def wanted(a):
+            try:
+                return a.get_role_name() == "link" and a.get_name().startswith(starts) and d.showing(a)
+            except Exception:  # an object that went while the tree was read
+                return False
+        return next(a for a in d.descendants(window) if wanted(a))
 
     def menu(self, *keys):
         return lambda: self.desktop.key(*keys)
