@@ -26,10 +26,8 @@ QLocale::Language languageOf(const QString &entry)
     return QLocale::codeToLanguage(QStringView(entry).left(entry.indexOf(u'_')));
 }
 
-bool sameLanguage(const QString &entry, const QString &available)
+bool sameLanguage(const QLocale &wanted, const QString &available, const QLocale &have)
 {
-    const QLocale wanted(entry);
-    const QLocale have(available);
     if (wanted.language() != have.language() || wanted.script() != have.script())
         return false;
     // A translation named for a country (pt_BR) serves that country, and anyone who names
@@ -64,7 +62,11 @@ QStringList translatedLanguages()
 
 QString chooseLanguage(const QStringList &wanted, const QStringList &available)
 {
-    for (QString entry : wanted) {
+    std::vector<QLocale> have;
+    have.reserve(std::size_t(available.size()));
+    for (const QString &name : available)
+        have.emplace_back(name);
+    for (QString entry : wanted.mid(0, kMostLanguages)) {
         // "de_DE.UTF-8@euro": the language and country only, as a locale name.
         entry = entry.section(u'.', 0, 0).section(u'@', 0, 0).replace(u'-', u'_');
         // An entry nobody can read is passed over, as gettext passes over a language it has
@@ -74,9 +76,10 @@ QString chooseLanguage(const QStringList &wanted, const QStringList &available)
             continue;
         if (language == QLocale::English)
             return {};
-        for (const QString &have : available)
-            if (sameLanguage(entry, have))
-                return have;
+        const QLocale locale(entry);
+        for (qsizetype i = 0; i < available.size(); ++i)
+            if (sameLanguage(locale, available[i], have[std::size_t(i)]))
+                return available[i];
     }
     return {};
 }

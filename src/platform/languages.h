@@ -18,6 +18,8 @@ QStringList translatedLanguages();
 // empty for English, which an English, C or POSIX entry chooses too. A language written in
 // another script (Traditional Chinese) or spoken in another country (Portuguese of
 // Portugal, where only Brazil's is available) is not taken for the one available.
+// Only the first kMostLanguages entries are read: a list longer than anyone writes is cut.
+inline constexpr qsizetype kMostLanguages = 32;
 QString chooseLanguage(const QStringList &wanted, const QStringList &available);
 
 // The user's languages as a POSIX environment names them, most wanted first: the entries of
