@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QScreen>
 #include <QWidget>
@@ -95,6 +96,16 @@ void giveTextsTheWindowsDirection(QWidget &window)
             label->setText(kRightToLeftMark + text);
 }
 
+// A one-line field's text, and its caret while it is empty, at the right: Qt 6.4 places the
+// caret of an empty field by the keyboard's direction, at the left for a Latin keyboard.
+void startFieldsAtTheRight(QWidget &window)
+{
+    for (QLineEdit *field : window.findChildren<QLineEdit *>())
+        if ((field->alignment() & Qt::AlignHorizontal_Mask) == Qt::AlignLeft)
+            field->setAlignment((field->alignment() & ~Qt::AlignHorizontal_Mask) | Qt::AlignRight
+                                | Qt::AlignAbsolute);
+}
+
 // Mirrors a window drawn for left to right once, as it first shows: by then its texts have
 // sized the labels that fit themselves to them.
 class Mirroring : public QObject {
@@ -110,6 +121,7 @@ protected:
         auto &window = *static_cast<QWidget *>(watched);
         mirrorChildren(window, !window.layout());
         giveTextsTheWindowsDirection(window);
+        startFieldsAtTheRight(window);
         deleteLater();
         return false;
     }

@@ -33,10 +33,11 @@ TextField::TextField(QWidget *parent) : QPlainTextEdit(parent)
 
 void TextField::followLayoutDirection()
 {
-    // Right to left, every line runs so, an empty one too: Qt would otherwise place the
-    // caret of an empty field by the keyboard's direction, at the left for a Latin keyboard.
+    // Right to left, every line runs so and stands at the right, an empty one too: Qt 6.4
+    // would place the caret of an empty field at the left, whatever the direction it is told.
     QTextOption option = document()->defaultTextOption();
     option.setTextDirection(isRightToLeft() ? Qt::RightToLeft : Qt::LayoutDirectionAuto);
+    option.setAlignment(isRightToLeft() ? Qt::AlignRight | Qt::AlignAbsolute : Qt::AlignLeft);
     document()->setDefaultTextOption(option);
 }
 

@@ -41,6 +41,7 @@ SETUP = RELEASE["installer"]
 os.environ["VELMOOR_CAPTION"] = "Velmoor v" + VERSION
 sys.path.insert(0, os.path.join(TOP, "tests", "e2e"))
 from harness import CAPTION, Desktop, rebuilt_copy, sha256, wait_for  # noqa: E402
+from pixels import decode_ppm  # noqa: E402
 
 SETTINGS_KEY = r"HKCU\Software\VB and VBA Program Settings\velmoor\Settings"
 UNINSTALL_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmoor"
@@ -157,6 +158,24 @@ class Windows(unittest.TestCase):
         out = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^%s$" % name],
                              env=self.desktop.env, capture_output=True, text=True)
         return [int(w) for w in out.stdout.split()]
+
+    def caret_x(self, wid):
+        """Where the window's blinking caret is: the pixels that change between pictures in
+        short vertical runs (the squares that blink beside it change in tall ones)."""
+        x, y, w, h = self.settled_geometry(wid)
+        self.desktop.xdotool("windowactivate", "--sync", wid)
+        shots = []
+        for _ in range(5):
+            shots.append(decode_ppm(self.desktop.grab(x, y, w, h)))
+            time.sleep(0.25)
+        changed = {}
+        for row in range(h):
+            for column in range(w):
+                if len({shot[row][column] for shot in shots}) > 1:
+                    changed[column] = changed.get(column, 0) + 1
+        caret = [column for column, count in changed.items() if 8 <= count <= 30]
+        self.assertTrue(caret, "no caret blinks")
+        return x + sum(caret) / len(caret)
 
     def windows_titled(self, pattern):
         """Like windows(), for titles in any script (xdotool's own search reads them as Latin-1)."""
@@ -670,6 +689,12 @@ class Windows(unittest.TestCase):
                                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
                     time.sleep(1.2)
                     self.shoot(self.window_of_size("main"), "question-window-" + language[:2])
+                elif language.startswith("ar"):
+                    # The empty question's caret at the right, where Arabic starts.
+                    subprocess.Popen(["wine", os.path.join(folder, "velmoor.exe")], env=dict(env, LC_ALL=language),
+                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                    x, _, w, _ = self.settled_geometry(self.window_of_size("main"))
+                    self.assertGreater(self.caret_x(self.window_of_size("main")), x + w / 2)
                 subprocess.run(["wineserver", "-k"], env=env)
                 subprocess.run(["wineserver", "-w"], env=env, timeout=30)
             if SCREENSHOTS:
