@@ -160,20 +160,21 @@ class Windows(unittest.TestCase):
         return [int(w) for w in out.stdout.split()]
 
     def caret_x(self, wid):
-        """Where the window's blinking caret is: the pixels that change between pictures in
-        short vertical runs (the squares that blink beside it change in tall ones)."""
+        """Where the window's blinking caret is: pixels that change between pictures in a
+        short vertical run (the squares that blink below it change in runs of 100)."""
         x, y, w, h = self.settled_geometry(wid)
         self.desktop.xdotool("windowactivate", "--sync", wid)
         shots = []
-        for _ in range(5):
+        for _ in range(12):
             shots.append(decode_ppm(self.desktop.grab(x, y, w, h)))
             time.sleep(0.25)
-        changed = {}
-        for row in range(h):
-            for column in range(w):
-                if len({shot[row][column] for shot in shots}) > 1:
-                    changed[column] = changed.get(column, 0) + 1
-        caret = [column for column, count in changed.items() if 8 <= count <= 30]
+        caret = []
+        for column in range(w):
+            rows = {row for row in range(h) if len({shot[row][column] for shot in shots}) > 1}
+            starts = sorted(row for row in rows if row - 1 not in rows)
+            ends = sorted(row for row in rows if row + 1 not in rows)
+            if any(8 <= end - start + 1 <= 30 for start, end in zip(starts, ends)):
+                caret.append(column)
         self.assertTrue(caret, "no caret blinks")
         return x + sum(caret) / len(caret)
 
