@@ -13,44 +13,38 @@
 
 namespace velmoor::fuzz {
 
-// The input as at most `count` pieces of bytes, cut at zero bytes; the last piece keeps the
-// rest. Missing pieces are empty.
-inline QList<QByteArray> byteParts(const uint8_t *data, size_t size, qsizetype count)
+// `whole` in at most `count` pieces cut at its zeros; the last piece keeps the rest.
+// Missing pieces are empty.
+template <typename Text> QList<Text> pieces(Text whole, qsizetype count)
 {
-    QList<QByteArray> parts;
-    QByteArray rest(reinterpret_cast<const char *>(data), qsizetype(size));
+    QList<Text> parts;
     while (parts.size() + 1 < count) {
-        const qsizetype zero = rest.indexOf('\0');
+        const qsizetype zero = whole.indexOf(typename Text::value_type(0));
         if (zero < 0)
             break;
-        parts << rest.left(zero);
-        rest.remove(0, zero + 1);
+        parts << whole.left(zero);
+        whole.remove(0, zero + 1);
     }
-    parts << rest;
+    parts << whole;
     while (parts.size() < count)
-        parts << QByteArray();
+        parts << Text();
     return parts;
 }
 
-// The input as UTF-16 code units, any of them (lone surrogates as a paste may bring), in at
-// most `count` pieces cut at zero units.
+// The input as bytes, in pieces.
+inline QList<QByteArray> byteParts(const uint8_t *data, size_t size, qsizetype count)
+{
+    return pieces(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)), count);
+}
+
+// The input as UTF-16 code units, any of them (lone surrogates as a paste may bring), in
+// pieces.
 inline QStringList textParts(const uint8_t *data, size_t size, qsizetype count)
 {
     QString text(qsizetype(size / 2), Qt::Uninitialized);
     for (size_t i = 0; i + 1 < size; i += 2)
         text[qsizetype(i / 2)] = QChar(char16_t(data[i] | (data[i + 1] << 8)));
-    QStringList parts;
-    while (parts.size() + 1 < count) {
-        const qsizetype zero = text.indexOf(QChar(0));
-        if (zero < 0)
-            break;
-        parts << text.left(zero);
-        text.remove(0, zero + 1);
-    }
-    parts << text;
-    while (parts.size() < count)
-        parts << QString();
-    return parts;
+    return pieces(text, count);
 }
 
 // Ends the run when `holds` is false, with what was expected and what the input gave.
