@@ -342,8 +342,10 @@ class Windows(unittest.TestCase):
             gpg_verify = ["gpg", "--batch", "--verify", sums + ".asc", sums]
             self.assertEqual(subprocess.run(gpg_verify, env=env, capture_output=True).returncode, 0)
             shutil.copy(sums, sums + ".good")
-            with open(sums, "r+b") as f:
-                f.write(b"0")
+            with open(sums, "r+b") as f:  # one bit flipped: writing a digit may write the one already there
+                first = f.read(1)
+                f.seek(0)
+                f.write(bytes([first[0] ^ 1]))
             self.assertNotEqual(subprocess.run(gpg_verify, env=env, capture_output=True).returncode, 0)
             shutil.move(sums + ".good", sums)
 
