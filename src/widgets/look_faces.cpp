@@ -26,9 +26,18 @@ QString installedFace(const QString &designed)
     static QHash<QString, QString> found;
     if (const auto known = found.constFind(designed); known != found.cend())
         return *known;
+    // Looked up among the installed families by name, not with QFontDatabase::hasFamily,
+    // which first has fontconfig run its whole configuration over the name to resolve it
+    // as an alias: a million instructions a name on the way to the first window.
+    QStringList installed = QFontDatabase::families();
+    for (QString &family : installed)
+        family = family.section(QStringLiteral(" ["), 0, 0); // "Name [Foundry]": the name
+    const auto isInstalled = [&installed](const QString &family) {
+        return installed.contains(family, Qt::CaseInsensitive);
+    };
     QString face = designed;
-    if (!QFontDatabase::hasFamily(designed)) {
-        const auto standIn = std::find_if(standIns().begin(), standIns().end(), &QFontDatabase::hasFamily);
+    if (!isInstalled(designed)) {
+        const auto standIn = std::find_if(standIns().begin(), standIns().end(), isInstalled);
         if (standIn != standIns().end())
             face = *standIn;
     }
