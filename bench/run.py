@@ -3,7 +3,9 @@
 1. Start-up: from fork/exec to the first MapNotify of the program's window on an X server
    of its own (Xvfb, no window manager), and peak resident memory (VmHWM), for Velmoor
    (first start: empty store; later start), a bare Qt Widgets window, zenity --question and
-   an empty Xlib window; interleaved, RUNS rounds.
+   an empty Xlib window; interleaved, RUNS rounds. Then where the difference goes: the
+   instructions each executes up to its first MapNotify (callgrind, which counts the same
+   on every run), in each script, and the parts they go to.
 2. The wait: processor time of the program (all threads, /proc/PID/task/*/schedstat) from
    the press to the result window, and over the pauses; the moment each dot appears (its
    pixels, read from X) and the result window is mapped, against 1, 2, 3, 4 s after the press.
@@ -104,6 +106,67 @@ def one_start(conn, command, home, fresh, language=None):
     process.kill()
     process.wait()
     return seconds, memory, libraries
+
+
+# The parts of a start, by the function whose inclusive count measures them.
+PARTS = [
+    ("Qt's own start (QApplication)", "QApplication::QApplication("),
+    ("the font list read from fontconfig", "QFontDatabasePrivate::ensureFontDatabase()"),
+    ("fallback faces asked of fontconfig (a face and script each)", "QFontconfigDatabase::fallbacksForFamily("),
+    ("font engines loaded (a face and size each)", "QFontDatabasePrivate::loadEngine("),
+    ("the question window's widgets built (setupUi)", "Ui_FrmMain::setupUi("),
+    ("its colours and faces set (paint)", "velmoor::FrmMain::paint()"),
+    ("its size fitted to its client area (fixClientSize)", "velmoor::fixClientSize("),
+    ("the window icon's small sizes", "velmoor::applicationIcon("),
+    ("the language chosen and loaded", "velmoor::systemLanguage()"),
+]
+
+
+def instructions(conn, command, language):
+    """Instructions executed from the start to the first MapNotify, in all and by part (PARTS)."""
+    home = tempfile.mkdtemp(prefix="velmoor-bench-")
+    env = environment(home)
+    if language:
+        env["LANGUAGE"] = language
+    out = os.path.join(home, "callgrind.out")
+    while conn.pending_events():
+        conn.next_event()
+    process = subprocess.Popen(["valgrind", "--tool=callgrind", "--callgrind-out-file=" + out] + command,
+                               env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        if first_map(conn, process, timeout=120) is None:
+            raise RuntimeError("%s showed no window under callgrind" % command[0])
+        subprocess.run(["callgrind_control", "--dump", str(process.pid)], capture_output=True, check=True)
+        # The dump is written as the program runs on: wait for it, whole.
+        deadline = time.monotonic() + 60
+        while not (os.path.exists(out + ".1") and "totals:" in open(out + ".1").read()):
+            if time.monotonic() > deadline:
+                raise RuntimeError("callgrind wrote no dump for %s" % command[0])
+            time.sleep(0.1)
+    finally:
+        process.kill()
+        process.wait()
+    table = subprocess.run(["callgrind_annotate", "--inclusive=yes", "--threshold=100", out + ".1"],
+                           capture_output=True, text=True, check=True).stdout
+    shutil.rmtree(home, ignore_errors=True)
+    counts = {}
+    for line in table.splitlines():
+        fields = line.split(None, 2)
+        if len(fields) < 3 or not fields[0].replace(",", "").isdigit():
+            continue
+        count = int(fields[0].replace(",", ""))
+        if "PROGRAM TOTALS" in fields[2]:
+            counts["all"] = count
+        for name, function in PARTS:
+            if function in fields[2]:
+                counts.setdefault(name, count)
+    return counts
+
+
+def where_it_goes(conn):
+    return {language: (instructions(conn, [VELMOOR], language),
+                       instructions(conn, [BARE] + ([language] if language else []), None))
+            for language in (None, "ja", "ar")}
 
 
 def startup(conn):
@@ -251,13 +314,14 @@ def main():
                 print("%-34s %6.1f ms  %6.1f MiB" % (name, statistics.median(r["seconds"]) * 1000,
                                                      statistics.median(r["memory"]) / 1024))
             return 0
+        parts = where_it_goes(conn)
         wait_runs = the_wait(conn)
     finally:
         server.kill()
         server.wait()
     draws = subprocess.run([os.path.join(BUILD, "bench", "bench_draws")], capture_output=True, text=True)
     inside = subprocess.run([os.path.join(BUILD, "bench", "bench_wait")], capture_output=True, text=True)
-    write_results(started, wait_runs, draws, inside)
+    write_results(started, parts, wait_runs, draws, inside)
     ok = draws.returncode == 0
     bare = statistics.median(started["bare Qt Widgets window"]["seconds"])
     for name in ("velmoor, first start", "velmoor, later start"):
@@ -270,7 +334,7 @@ def main():
     return 0 if ok else 1
 
 
-def write_results(started, wait_runs, draws, inside):
+def write_results(started, parts, wait_runs, draws, inside):
     bare = started["bare Qt Widgets window"]
     lines = ["# Benchmark results", "",
              "Written by `make bench` (`bench/run.py build/bench %d`) on %s; %d cores. Every figure is "
@@ -295,6 +359,20 @@ def write_results(started, wait_runs, draws, inside):
         lines.append("| %s | %.2f | %.2f |" % (
             language, statistics.median(ours["seconds"]) / statistics.median(theirs["seconds"]),
             statistics.median(ours["memory"]) / statistics.median(theirs["memory"])))
+    lines += ["", "Where the difference goes: millions of instructions executed from the start to the first "
+              "MapNotify (callgrind; the same on every run, so a part's share is exact where the times "
+              "above vary), Velmoor / the bare window in the same script. A part is counted with "
+              "all it calls, so parts overlap: the font list is read inside whatever first needs a "
+              "font (the question field, in setupUi), and the icon's count holds the loading of Qt's "
+              "image plug-ins, which the bare window's menu bar does instead (to draw its overflow "
+              "arrow). A part the bare window has not is 0 there.", "",
+              "| part | English | Japanese | Arabic |", "| --- | --- | --- | --- |"]
+    for name in ["all"] + [name for name, _ in PARTS]:
+        cells = []
+        for language in (None, "ja", "ar"):
+            ours, theirs = parts[language]
+            cells.append("%.1f / %.1f" % (ours.get(name, 0) / 1e6, theirs.get(name, 0) / 1e6))
+        lines.append("| %s | %s |" % ("**all**" if name == "all" else name, " | ".join(cells)))
     lines += ["", "## The wait, seen from outside", "",
               "A press of Get My Answer on the question window; each dot's first yellow pixel read "
               "from X, the result window's MapNotify, and the program's processor time (all threads, "

@@ -25,9 +25,9 @@ linux=(
   # install and package checks (locales: the terminal's character set, Latin-1 among them)
   dpkg-dev desktop-file-utils appstream lintian file qt6-wayland locales
 )
-# Benchmarks: X from Python, the programs Velmoor is measured against
+# Benchmarks: X from Python, the programs Velmoor is measured against, instructions counted
 bench=(
-  "${linux[@]}" python3-xlib zenity libx11-dev
+  "${linux[@]}" python3-xlib zenity libx11-dev valgrind
 )
 # Cross-building Qt and Velmoor for Windows
 windows_build=(
