@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
 #include <QTimer>
 #include <QUrl>
@@ -15,6 +17,28 @@ void DesktopPageOpener::open(const QString &address)
     // Addresses are built already encoded; tolerant parsing keeps them as they are.
     QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
 }
+
+namespace {
+
+// A short message (one line of Chinese) makes a box narrower than its title bar needs, and
+// the window manager elides the title between the icon and the buttons. The box is kept as
+// wide as its title in bold and, a title bar's height each, the icon, three buttons and the
+// bar's ends: room to spare on the desktops Velmoor meets, and only ever wider.
+void keepTitleWhole(QMessageBox &box)
+{
+    auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+    if (!label || !box.layout())
+        return;
+    QFont bold = box.font();
+    bold.setBold(true);
+    const QFontMetrics title(bold);
+    const int needed = title.horizontalAdvance(box.windowTitle()) + 5 * (title.height() + 8);
+    const int besideLabel = box.layout()->totalMinimumSize().width() - label->minimumSizeHint().width();
+    if (needed - besideLabel > label->minimumSizeHint().width())
+        label->setMinimumWidth(needed - besideLabel);
+}
+
+} // namespace
 
 MsgAnswer QtMessageBoxes::show(const QString &text, MsgIcon icon, MsgButtons buttons, MsgLayer layer)
 {
@@ -43,6 +67,7 @@ MsgAnswer QtMessageBoxes::show(const QString &text, MsgIcon icon, MsgButtons but
         });
     box.setWindowIcon(applicationIcon());
     box.setTextFormat(Qt::PlainText);
+    keepTitleWhole(box);
     const int result = box.exec();
     if (buttons == MsgButtons::Ok)
         return MsgAnswer::Ok;
