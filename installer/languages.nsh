@@ -15,8 +15,9 @@
 ; Arabic's welcome and finish pages in words of our own: NSIS's run the name into the version
 ; across a line break and start a paragraph with it. Each paragraph is a right-to-left
 ; embedding (U+202B … U+202C), so that it reads right to left even where a control lays text
-; out left to right, as Wine's do (so are the Arabic texts below that hold a Latin name);
-; "تنصيب" as on NSIS's other pages.
+; out left to right, as Wine's do (so are the Arabic texts below that hold a Latin name; a
+; folder's path stands on a line of its own, since such a control wraps a right-to-left line
+; in the middle of a path out of order); "تنصيب" as on NSIS's other pages.
 !define MUI_TEXT_WELCOME_INFO_TITLE "${U+202B}مرحبًا بك في مرشد إعداد ${APP}${U+202C}"
 !define MUI_TEXT_WELCOME_INFO_TEXT "${U+202B}سيساعدك هذا المرشد في تنصيب ${APP} ${VERSION}.${U+202C}$\r$\n$\r$\n\
 ${U+202B}يُفضَّل إغلاق البرامج الأخرى قبل التنصيب.${U+202C}$\r$\n$\r$\n${U+202B}انقر «التالي» للمتابعة.${U+202C}"
@@ -59,7 +60,7 @@ LangString NOT_REMOVED ${LANG_POLISH} "Nie udało się usunąć niektórych plik
 LangString NOT_REMOVED ${LANG_RUSSIAN} "Не удалось удалить некоторые файлы ${APP} из $INSTDIR. Закройте программы, которые их используют, и запустите удаление снова."
 LangString NOT_REMOVED ${LANG_JAPANESE} "$INSTDIR にある ${APP} のファイルの一部を削除できませんでした。それらを使っているプログラムを終了してから、もう一度アンインストールしてください。"
 LangString NOT_REMOVED ${LANG_SIMPCHINESE} "无法删除 $INSTDIR 中 ${APP} 的部分文件。请关闭正在使用它们的程序，然后重新运行卸载程序。"
-LangString NOT_REMOVED ${LANG_ARABIC} "${U+202B}تعذّرت إزالة بعض ملفات ${APP} في $INSTDIR. أغلق كل البرامج التي تستخدمها، ثم شغّل مرشد الإزالة مرة أخرى.${U+202C}"
+LangString NOT_REMOVED ${LANG_ARABIC} "${U+202B}تعذّرت إزالة بعض ملفات ${APP} من هذا المجلد:${U+202C}$\r$\n$INSTDIR$\r$\n${U+202B}أغلق كل البرامج التي تستخدمها، ثم شغّل مرشد الإزالة مرة أخرى.${U+202C}"
 
 LangString RUN_APP ${LANG_ENGLISH} "Run ${APP}"
 LangString RUN_APP ${LANG_GERMAN} "${APP} starten"

@@ -216,6 +216,7 @@ class Windows(unittest.TestCase):
         if SCREENSHOTS:
             out = os.path.join(TOP, "docs", "screenshots", "windows")
             os.makedirs(out, exist_ok=True)
+            os.makedirs(os.path.dirname(os.path.join(out, name)), exist_ok=True)
             time.sleep(0.5)  # let the window finish painting before the picture
             subprocess.run(["import", "-frame", "-window", str(wid), os.path.join(out, name + ".png")],
                            env=self.desktop.env, check=True)
@@ -658,6 +659,11 @@ class Windows(unittest.TestCase):
                 subprocess.run(["wine", "reg", "add", r"HKCU\Control Panel\Desktop\WindowMetrics", "/v", metric,
                                 "/t", "REG_BINARY", "/d", os.environ["VELMOOR_WINE_UI_FONT"], "/f"], env=env,
                                capture_output=True, timeout=60)
+            # And, as Windows links its interface font to the Far Eastern faces, the Chinese and
+            # Japanese glyphs of the installer's message boxes (drawn by the system) from a face
+            # that has them.
+            wine("reg", "add", r"HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink", "/v",
+                 "DejaVu Sans", "/t", "REG_MULTI_SZ", "/d", "wqy-microhei.ttc,WenQuanYi Micro Hei", "/f")
             local = wine("cmd", "/c", "echo %LOCALAPPDATA%").stdout.strip()
             programs = wine("cmd", "/c", "echo %APPDATA%").stdout.strip()
             unix = lambda path: wine("winepath", "-u", path).stdout.strip()  # noqa: E731
@@ -701,6 +707,7 @@ class Windows(unittest.TestCase):
                 subprocess.run(["wineserver", "-k"], env=env)
                 subprocess.run(["wineserver", "-w"], env=env, timeout=30)
             if SCREENSHOTS:
+                self.picture_setup_in_every_language(env, folder, local + r"\Programs\Velmoor")
                 return
 
             # Silently, over it.
@@ -769,6 +776,76 @@ class Windows(unittest.TestCase):
         finally:
             subprocess.run(["wineserver", "-k"], env=env)
             shutil.rmtree(prefix, ignore_errors=True)
+
+    def picture_setup_in_every_language(self, env, folder, in_place):
+        """In each of the installer's languages (windows/<language>/): the installer's pages, its
+        boxes (a copy running, a newer version installed), the uninstaller's pages and its box
+        (a file it cannot remove)."""
+        def setup_windows():
+            return self.windows_titled(".*Velmoor %s.*" % VERSION)
+
+        def new_window(before):
+            return wait_for(lambda: next((w for w in setup_windows() if w not in before), None), 60, interval=0.2)
+
+        def start(command, language, name, before=()):
+            subprocess.Popen(["wine", *command], env=dict(env, LC_ALL=language), stdout=subprocess.DEVNULL,
+                             stderr=subprocess.DEVNULL)
+            window = new_window(before)
+            time.sleep(1.5)  # the page drawn
+            self.shoot(window, name)
+            return window
+
+        def enter(window):
+            self.desktop.xdotool("windowactivate", "--sync", window)
+            self.desktop.xdotool("key", "Return")
+
+        def end_all():
+            subprocess.run(["wineserver", "-k"], env=env)
+            subprocess.run(["wineserver", "-w"], env=env, timeout=30)
+
+        version_key = ["wine", "reg", "add", r"HKCU\%s" % UNINSTALL_KEY[5:], "/v", "DisplayVersion", "/d"]
+        uninstaller = [in_place + r"\uninstall.exe"]
+        for language in ("en_US", "de_DE", "fr_FR", "es_ES", "it_IT", "pt_BR", "pl_PL", "ru_RU", "ja_JP",
+                         "zh_CN", "ar_EG"):
+            at = language[:5] if language in ("pt_BR", "zh_CN") else language[:2]
+            language += ".UTF-8"
+            window = start([SETUP], language, at + "/installer-welcome")
+            enter(window)
+            time.sleep(1.5)
+            self.shoot(window, at + "/installer-folder")
+            enter(window)
+            wait_for(lambda: os.path.exists(os.path.join(folder, "uninstall.exe")), 60, interval=0.5)
+            time.sleep(1.5)
+            self.shoot(window, at + "/installer-finish")
+            end_all()
+            # A first start each time, with no update reminder in front of the window.
+            subprocess.run(["wine", "reg", "delete", SETTINGS_KEY, "/f"], env=env, capture_output=True)
+            subprocess.Popen(["wine", os.path.join(folder, "velmoor.exe")], env=dict(env, LC_ALL=language),
+                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            self.window_of_size("main")
+            start([SETUP], language, at + "/installer-box-running")
+            end_all()
+            subprocess.run(version_key + ["99.1", "/f"], env=env, capture_output=True)
+            start([SETUP], language, at + "/installer-box-newer")
+            end_all()
+            subprocess.run(version_key + [VERSION, "/f"], env=env, capture_output=True)
+            # A file the uninstaller cannot remove: one in use.
+            holder = subprocess.Popen(["wine", WINE_WINDOWS, "file", in_place + r"\THIRD-PARTY-NOTICES.txt"],
+                                      env=env, stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
+            self.assertEqual(holder.stdout.readline().strip(), "held")
+            window = start(uninstaller, language, at + "/uninstaller-confirm")
+            enter(window)
+            box = new_window([window])
+            time.sleep(1)
+            self.shoot(box, at + "/uninstaller-box-not-removed")
+            holder.stdin.close()
+            end_all()
+            window = start(uninstaller, language, at + "/uninstaller-confirm")
+            enter(window)
+            wait_for(lambda: not os.path.exists(os.path.join(folder, "velmoor.exe")), 60, interval=0.5)
+            time.sleep(1.5)
+            self.shoot(window, at + "/uninstaller-done")
+            end_all()
 
 
 if __name__ == "__main__":

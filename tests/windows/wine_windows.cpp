@@ -4,7 +4,8 @@
 // foreground (0/1), a sizing frame (0/1), the window's rectangle and its client area's
 // (x,y,w,h on the screen), title. `wine_windows close HANDLE` asks a window to close, as a
 // task bar's Close does; `wine_windows event NAME` holds an event of that name (another
-// program's namesake of the one-copy guard) until its standard input closes.
+// program's namesake of the one-copy guard), and `wine_windows file PATH` holds the file open
+// without letting it be deleted (a file in use), until its standard input closes.
 
 #include <windows.h>
 
@@ -45,17 +46,20 @@ int main(int argc, char *argv[])
             reinterpret_cast<HWND>(static_cast<UINT_PTR>(std::strtoull(argv[2], nullptr, 10)));
         return PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : 1;
     }
-    if (argc == 3 && std::strcmp(argv[1], "event") == 0) {
+    const bool holdEvent = argc == 3 && std::strcmp(argv[1], "event") == 0;
+    if (holdEvent || (argc == 3 && std::strcmp(argv[1], "file") == 0)) {
         wchar_t name[512] = {};
         MultiByteToWideChar(CP_UTF8, 0, argv[2], -1, name, 512);
-        HANDLE event = CreateEventW(nullptr, TRUE, FALSE, name);
-        if (!event)
+        HANDLE held = holdEvent ? CreateEventW(nullptr, TRUE, FALSE, name)
+                                : CreateFileW(name, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                              FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (!held || held == INVALID_HANDLE_VALUE)
             return 1;
         std::puts("held");
         std::fflush(stdout);
         while (std::getchar() != EOF) {
         }
-        CloseHandle(event);
+        CloseHandle(held);
         return 0;
     }
     EnumWindows(print, 0);
