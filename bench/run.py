@@ -137,9 +137,15 @@ def instructions(conn, command, language):
         if first_map(conn, process, timeout=120) is None:
             raise RuntimeError("%s showed no window under callgrind" % command[0])
         subprocess.run(["callgrind_control", "--dump", str(process.pid)], capture_output=True, check=True)
+
         # The dump is written as the program runs on: wait for it, whole.
+        def dumped():
+            if not os.path.exists(out + ".1"):
+                return False
+            with open(out + ".1") as f:
+                return "totals:" in f.read()
         deadline = time.monotonic() + 60
-        while not (os.path.exists(out + ".1") and "totals:" in open(out + ".1").read()):
+        while not dumped():
             if time.monotonic() > deadline:
                 raise RuntimeError("callgrind wrote no dump for %s" % command[0])
             time.sleep(0.1)
