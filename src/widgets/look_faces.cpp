@@ -29,10 +29,13 @@ QString installedFace(const QString &designed)
     // Looked up among the installed families by name, not with QFontDatabase::hasFamily,
     // which first has fontconfig run its whole configuration over the name to resolve it
     // as an alias: a million instructions a name on the way to the first window.
-    QStringList installed = QFontDatabase::families();
-    for (QString &family : installed)
-        family = family.section(QStringLiteral(" ["), 0, 0); // "Name [Foundry]": the name
-    const auto isInstalled = [&installed](const QString &family) {
+    static const QStringList installed = [] {
+        QStringList names = QFontDatabase::families();
+        for (QString &family : names)
+            family = family.section(QStringLiteral(" ["), 0, 0); // "Name [Foundry]": the name
+        return names;
+    }();
+    const auto isInstalled = [](const QString &family) {
         return installed.contains(family, Qt::CaseInsensitive);
     };
     QString face = designed;
